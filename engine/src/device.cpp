@@ -1,0 +1,70 @@
+// The engine's life: load, MDRV_OPEN, device open and reopen, unload.
+#include "engine.h"
+
+namespace nw {
+namespace {
+
+constexpr const char *kDeviceFailure = "不能打开设备，请检查设备是否健康!或换一个设备试试";
+constexpr const char *kDeviceCaption = "设备错误";
+
+}  // namespace
+
+Engine::Engine(EngineState &storage, ClockMode mode) : s_(storage), clockMode_(mode) {
+    s_.programMode = PROG_SONG;
+}
+
+Engine::~Engine() {
+    clock_.stop();
+    std::lock_guard<std::mutex> guard(mutex_);
+    s_.songState = SONG_CLOSED;
+    closeDevice();
+}
+
+bool Engine::openDevice() {
+    out_ = output::open(s_.deviceId);
+    return out_ != nullptr;
+}
+
+void Engine::closeDevice() { out_.reset(); }
+
+bool Engine::reopenDevice() {
+    closeDevice();
+    return openDevice();
+}
+
+int32_t Engine::ask(Lock &lock, const char *text, const char *caption, uint32_t style) {
+    HostLink host = host_;
+    lock.unlock();
+    int32_t answer = host.messageBox(text, caption, style);
+    lock.lock();
+    return answer;
+}
+
+int32_t Engine::open(Lock &lock, int32_t device, const NwHost *host) {
+    host_.attach(host);
+    s_.deviceId = device;
+    s_.bufferState = BUF_IDLE;
+    closeDevice();
+    if (!openDevice()) ask(lock, kDeviceFailure, kDeviceCaption, NW_MB_ICONWARNING);
+    if (s_.clockId == 0) {
+        s_.clockId = 1;
+        if (clockMode_ == ClockMode::Thread) clock_.start([this] { tick(); });
+    }
+    resetRolesAtOpen(s_);
+    s_.accompBend = 5;
+    s_.accompSpeed = 5;
+    s_.accompVelocityScale = 20;
+    s_.accompProgramFlag = 0;
+    s_.recordSong = 0;
+    s_.recordAccomp = 0;
+    return 1;
+}
+
+void Engine::tick() {
+    std::lock_guard<std::mutex> guard(mutex_);
+    if (!songSection()) return;
+    bufferSection();
+    accompSection();
+}
+
+}  // namespace nw
