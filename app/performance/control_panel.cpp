@@ -30,14 +30,14 @@ std::string fileNamePart(const std::string &path) {
 }
 
 void restartAccomp(Performance &p, const std::string &path) {
-    p.engine.call(MDRV_STOP_ACCOMP);
-    p.engine.call(MDRV_LOAD_ACCOMP, 0, path.c_str());
-    p.engine.call(MDRV_START_ACCOMP);
+    EngineCall(p.engine, MDRV_STOP_ACCOMP);
+    EngineCall(p.engine, MDRV_LOAD_ACCOMP, 0, path.c_str());
+    EngineCall(p.engine, MDRV_START_ACCOMP);
 }
 
 void chooseAccomp(Performance &p, int cell) {
     if (cell == 0) {
-        p.engine.call(MDRV_STOP_ACCOMP);
+        EngineCall(p.engine, MDRV_STOP_ACCOMP);
         if (p.hooks.postToWindow) p.hooks.postToWindow(WM_MDRV_ACCOMP_NOTE, kPanelMarkersHidden, 100);
         return;
     }
@@ -124,6 +124,13 @@ void SelectControllerButton(Performance &p, int button) {
     p.buttons.selected = button == 4 ? 5 : button;
     p.state.controllerTarget() = static_cast<uint8_t>(button);
     p.buttons.valueBarPosition = p.buttons.value[button] * p.layout[kValueBarFactor];
+}
+
+void RestoreControllerSelection(Performance &p, int saved) {
+    p.buttons.selected = saved;
+    p.state.controllerTarget() = static_cast<uint8_t>(saved);
+    if (saved >= 1 && saved <= 3) SelectControllerButton(p, saved);
+    if (saved == 5) SelectControllerButton(p, 4);
 }
 
 void ApplyValueBar(Performance &p) {

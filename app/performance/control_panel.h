@@ -26,9 +26,14 @@ void DoubleClickPanel(Performance &p);
 void ShowBeat(Performance &p, int k);
 
 void SelectControllerButton(Performance &p, int button);
+// Start-up: the saved selection 1, 2, 3 or 5 (button 4); other values select nothing.
+void RestoreControllerSelection(Performance &p, int savedSelection);
 void ApplyValueBar(Performance &p);
 void ValueBarPress(Performance &p, int x);
 void ValueBarMove(Performance &p, int x);
 void ValueBarRelease(Performance &p);
+
+// Shown on the display while the mouse is over the value bar and not dragging it.
+constexpr const char *kValueBarHoverText = "数值控制.LRU ";
 
 }  // namespace piano

@@ -20,7 +20,7 @@ void open(Performance &p, int page) {
 
 void DialogButtonPress(Performance &p, DialogButton button) {
     p.dialogButtons.marked[index(button)] = true;
-    if (button == DialogButton::AccompVoices) p.engine.call(MDRV_SET_ACCOMP_PROGRAM_FLAG, 0);
+    if (button == DialogButton::AccompVoices) EngineCall(p.engine, MDRV_SET_ACCOMP_PROGRAM_FLAG, 0);
 }
 
 void DialogButtonRelease(Performance &p, DialogButton button, int x, int y, int width, int height) {
@@ -32,15 +32,15 @@ void DialogButtonRelease(Performance &p, DialogButton button, int x, int y, int 
             open(p, kPageVoices);
             break;
         case DialogButton::ChannelVoices:
-            p.engine.call(MDRV_USER_PROGRAMS);
+            EngineCall(p.engine, MDRV_USER_PROGRAMS);
             open(p, kPageChannels);
             break;
         case DialogButton::Controllers:
-            p.engine.call(MDRV_USER_PROGRAMS);
+            EngineCall(p.engine, MDRV_USER_PROGRAMS);
             open(p, kPageControllers);
             break;
         case DialogButton::AccompVoices:
-            p.engine.call(MDRV_SET_ACCOMP_PROGRAM_FLAG, 1);
+            EngineCall(p.engine, MDRV_SET_ACCOMP_PROGRAM_FLAG, 1);
             open(p, kPageAccompVoices);
             break;
     }

@@ -36,6 +36,12 @@ struct PerformanceHooks {
     std::function<void(int tickCount)> setTickCount;
 };
 
+// ControlMidiDrv(command, arg, host, data) through the binding; 0 when the engine is not bound.
+inline int32_t EngineCall(const EngineBinding &engine, int32_t command, int32_t arg = 0,
+                          const char *data = "") {
+    return engine.controlMidiDrv ? engine.controlMidiDrv(command, arg, engine.host, data) : 0;
+}
+
 enum class MouseButton { Left, Right, Middle };
 
 struct ControllerButtons {

@@ -53,7 +53,7 @@ void SliderPress(Performance &p, SliderId id, MouseButton button, int position) 
         if (p.hooks.startVolumeControl) p.hooks.startVolumeControl();
     } else if (id == SliderId::AccompController) {
         p.state.controllerTarget() = kControllerTargetAccomp;
-        p.engine.call(MDRV_USER_PROGRAMS);
+        EngineCall(p.engine, MDRV_USER_PROGRAMS);
         if (p.hooks.openFunctionDialog) p.hooks.openFunctionDialog(kControllerPage, false);
     }
 }
@@ -90,13 +90,13 @@ void SendSliders(Performance &p) {
         controller = thumb[index(SliderId::AccompController)] * 4;
     }
     // Thumb positions restored from a hand-edited settings file must not send values out of range.
-    p.engine.call(MDRV_SET_VOLUME, std::clamp(volume, 0, kMaxVolume));
-    p.engine.call(MDRV_SET_SONG_VELOCITY, byteValue(songVelocity));
-    p.engine.call(MDRV_SET_ACCOMP_VELOCITY, byteValue(accompVelocity));
+    EngineCall(p.engine, MDRV_SET_VOLUME, std::clamp(volume, 0, kMaxVolume));
+    EngineCall(p.engine, MDRV_SET_SONG_VELOCITY, byteValue(songVelocity));
+    EngineCall(p.engine, MDRV_SET_ACCOMP_VELOCITY, byteValue(accompVelocity));
     p.keyboardVelocity = static_cast<uint8_t>(byteValue(keyboardVelocity));
-    p.engine.call(MDRV_SET_ACCOMP_SPEED, byteValue(thumb[index(SliderId::AccompSpeed)] / 4));
-    p.engine.call(MDRV_SET_ACCOMP_BEND, byteValue(bend));
-    p.engine.call(MDRV_SET_ACCOMP_CONTROLLER_VALUE, byteValue(controller));
+    EngineCall(p.engine, MDRV_SET_ACCOMP_SPEED, byteValue(thumb[index(SliderId::AccompSpeed)] / 4));
+    EngineCall(p.engine, MDRV_SET_ACCOMP_BEND, byteValue(bend));
+    EngineCall(p.engine, MDRV_SET_ACCOMP_CONTROLLER_VALUE, byteValue(controller));
 }
 
 }  // namespace piano

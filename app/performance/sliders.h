@@ -5,6 +5,8 @@
 namespace piano {
 
 bool IsVerticalSlider(SliderId id);
+// The display text while the mouse is over a slider panel.
+const char *SliderHoverText(SliderId id);
 
 // Position is the mouse's y on a vertical panel, x on a horizontal one.
 void SliderPress(Performance &p, SliderId id, MouseButton button, int position);

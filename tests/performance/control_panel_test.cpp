@@ -165,6 +165,20 @@ TEST_F(ControlPanelTest, ControllerButtonsAndValueBar) {
     EXPECT_THAT(p.buttons.value, ElementsAre(0, 3, 5, 7, 16));
 }
 
+TEST_F(ControlPanelTest, SavedSelectionChoosesTheButtonAtStartUp) {
+    p.buttons.value = {0, 1, 2, 3, 4};
+    RestoreControllerSelection(p, 5);
+    EXPECT_EQ(p.buttons.navyGauge, 4);
+    EXPECT_EQ(p.buttons.selected, 5);
+    EXPECT_EQ(p.state.controllerTarget(), 4);
+    EXPECT_EQ(p.buttons.valueBarPosition, 24);
+    RestoreControllerSelection(p, 4);  // selects nothing: the value bar drives no button
+    EXPECT_EQ(p.buttons.navyGauge, 4);
+    p.buttons.valueBarPosition = 60;
+    ApplyValueBar(p);
+    EXPECT_THAT(p.buttons.value, ElementsAre(0, 1, 2, 3, 4));
+}
+
 TEST_F(ControlPanelTest, DialogButtonsActOnlyOnAReleaseInside) {
     DialogButtonPress(p, DialogButton::Voices);
     DialogButtonRelease(p, DialogButton::Voices, 14, 5, 13, 14);  // outside
