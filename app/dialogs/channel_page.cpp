@@ -1,0 +1,224 @@
+#include "channel_page.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "controller_list.h"
+#include "controller_page.h"
+#include "function_dialog.h"
+#include "knob_area.h"
+#include "voice_list.h"
+#include "voice_page.h"
+
+namespace piano {
+namespace {
+
+constexpr int kRowHeight = 14;
+constexpr int kTop = 4;
+
+const char *roleText(int role) {
+    switch (role) {
+        case CH_KEYBOARD:
+            return "键盘使用";
+        case CH_ACCOMP:
+            return "伴奏使用";
+        case CH_FREE:
+            return "没有使用";
+        case CH_REPLAY:
+            return "回放使用";
+        case 0x85:
+            return "歌曲使用";
+        case CH_MUTED:
+            return "已经关闭";
+        default:
+            return nullptr;
+    }
+}
+
+QString voiceText(int program) {
+    return QString::fromStdString(VoiceListRow(program));
+}
+
+}  // namespace
+
+ChannelPage::ChannelPage(FunctionDialog &dialog) : dialog_(dialog) {
+    checkList = new QListWidget(this);
+    PlaceOnSheet(checkList, 4, kTop, 176, kChannels * kRowHeight + 6);
+    for (int i = 0; i < kChannels; ++i) {
+        auto *item = new QListWidgetItem(checkList);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+        item->setSizeHint(QSize(160, kRowHeight));
+    }
+    for (int i = 0; i < kChannels; ++i) {
+        numberButtons[i] = new QPushButton(QString::number(i + 1), this);
+        PlaceOnSheet(numberButtons[i], 184, kTop + 3 + i * KnobArea::kRowHeight, 22, KnobArea::kRowHeight);
+        controllerLabels[i] = new QLabel(this);
+        PlaceOnSheet(controllerLabels[i], 210, kTop + 3 + i * KnobArea::kRowHeight, 82, KnobArea::kRowHeight);
+        connect(numberButtons[i], &QPushButton::pressed, this, [this, i] { pressNumber(i); });
+        connect(numberButtons[i], &QPushButton::clicked, this, [this, i] { clickNumber(i); });
+    }
+    knobs = new KnobArea(this);
+    PlaceOnSheet(knobs, 292, kTop + 3, 148, kChannels * KnobArea::kRowHeight);
+    knobs->apply = [this](int x, int y) { applyKnob(x, y); };
+
+    auto *hint = new QLabel(QStringLiteral("点复选框停止和发音的通道,双击选音色."), this);
+    PlaceOnSheet(hint, 6, 240, 300, 18);
+    okButton = new QPushButton(QStringLiteral("确定"), this);
+    PlaceOnSheet(okButton, 360, 238, 75, 25);
+
+    connect(checkList, &QListWidget::itemChanged, this, &ChannelPage::userChanged);
+    connect(checkList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *i) { doubleClickRow(checkList->row(i)); });
+    connect(okButton, &QPushButton::clicked, &dialog_, &QDialog::close);
+}
+
+bool ChannelPage::rowChecked(int row) const {
+    return row >= 0 && row < kChannels && checked_[row];
+}
+
+int ChannelPage::knobPosition(int channel) const {
+    return knobs->knob(channel);
+}
+
+void ChannelPage::setRow(int row, const QString &text, int check) {
+    const QSignalBlocker block(checkList);
+    QListWidgetItem *item = checkList->item(row);
+    if (!text.isNull()) item->setText(text);
+    if (check >= 0) checked_[row] = check == 1;
+    item->setCheckState(checked_[row] ? Qt::Checked : Qt::Unchecked);
+}
+
+void ChannelPage::prepare() {
+    KeyboardState &keys = dialog_.context().keys();
+    for (int i = 0; i < kChannels; ++i)
+        knobs->setKnob(i, keys.bytes[KeyboardState::kChannelControlValue + i] + kKnobMin);
+    refreshLabels();
+    fillRows();
+}
+
+void ChannelPage::refreshLabels() {
+    KeyboardState &keys = dialog_.context().keys();
+    for (int i = 0; i < kChannels; ++i)
+        controllerLabels[i]->setText(
+            QString::fromUtf8(ControllerChannelLabel(keys.bytes[KeyboardState::kChannelController + i])));
+}
+
+void ChannelPage::fillRows() {
+    FunctionContext &c = dialog_.context();
+    for (int i = 0; i < kChannels; ++i) {
+        const int role = c.call(MDRV_GET_CHANNEL_ROLE, i);
+        roles_[i] = role;
+        if (role == CH_SONG) {
+            const int program = c.call(MDRV_GET_CHANNEL_PROGRAM, i);
+            c.keys().bytes[KeyboardState::kChannelVoice + i] = static_cast<uint8_t>(program);
+            setRow(i, voiceText(program), 1);
+        } else if (const char *text = roleText(role)) {
+            setRow(i, QString::fromUtf8(text), 0);
+        }
+    }
+}
+
+void ChannelPage::refreshRows() {
+    FunctionContext &c = dialog_.context();
+    for (int i = 0; i < kChannels; ++i) {
+        setRow(i, voiceText(c.call(MDRV_GET_CHANNEL_PROGRAM, i)), -1);
+        const int role = c.call(MDRV_GET_CHANNEL_ROLE, i);
+        roles_[i] = role;
+        switch (role) {
+            case CH_KEYBOARD:
+            case CH_ACCOMP:
+            case CH_MUTED:
+                setRow(i, QString::fromUtf8(roleText(role)), 0);
+                break;
+            case CH_FREE:
+            case CH_REPLAY:
+            case 0x85:
+                setRow(i, QString::fromUtf8(roleText(role)), -1);
+                break;
+            case CH_SONG:
+                setRow(i, voiceText(c.call(MDRV_GET_CHANNEL_PROGRAM, i)), 1);
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+void ChannelPage::userChanged(QListWidgetItem *item) {
+    const int row = checkList->row(item);
+    const bool checked = item->checkState() == Qt::Checked;
+    if (row < 0 || checked == checked_[row]) return;
+    toggleRow(row, checked);
+}
+
+void ChannelPage::toggleRow(int row, bool checked) {
+    if (row < 0 || row >= kChannels) return;
+    FunctionContext &c = dialog_.context();
+    if (checked) {
+        if (roles_[row] == CH_MUTED) {
+            setRow(row, voiceText(c.call(MDRV_GET_CHANNEL_PROGRAM, row)), 1);
+            c.call(MDRV_UNMUTE_CHANNEL, row);
+            roles_[row] = CH_SONG;
+        } else {
+            setRow(row, QString(), 0);
+            c.program.dialogs.messageBox(
+                QStringLiteral("\n这个通道被使用或没必要使用,通常是没有使用或被占用!\n"), QString(),
+                NW_MB_OK);
+        }
+    } else {
+        if (roles_[row] == CH_SONG) {
+            setRow(row, QStringLiteral("已经关闭"), 0);
+            c.call(MDRV_MUTE_CHANNEL, row);
+            roles_[row] = CH_MUTED;
+        } else {
+            setRow(row, QString(), 0);
+        }
+    }
+}
+
+void ChannelPage::doubleClickRow(int row) {
+    if (!rowChecked(row)) return;
+    checkList->setCurrentRow(row);
+    const int program = dialog_.context().keys().bytes[KeyboardState::kChannelVoice + row];
+    dialog_.voicePage()->prepareFixed(VoicePage::kChannel, program);
+    dialog_.showTab(FunctionTab::Voice, FunctionSize::kVoiceForChannel);
+}
+
+void ChannelPage::applyProgram(int program) {
+    const int row = checkList->currentRow();
+    if (row < 0 || row >= kChannels) return;
+    dialog_.context().call(MDRV_SET_CHANNEL_PROGRAM, program * 256 + row);
+    setRow(row, voiceText(program), 1);
+}
+
+void ChannelPage::pressNumber(int channel) {
+    if (channel >= 0 && channel < kChannels) dialog_.context().memory.selectedChannel = channel;
+}
+
+void ChannelPage::clickNumber(int channel) {
+    pressNumber(channel);
+    dialog_.controllerPage()->prepareForChannel();
+    dialog_.showTab(FunctionTab::Controllers, FunctionSize::kControllerForChannel);
+}
+
+void ChannelPage::applyKnob(int x, int y) {
+    if (y < 0) return;
+    const int channel = y / KnobArea::kRowHeight;
+    if (channel >= kChannels || x < kKnobMin || x >= kKnobEnd || !rowChecked(channel)) return;
+    FunctionContext &c = dialog_.context();
+    knobs->setKnob(channel, x);
+    const int value = x - kKnobMin;
+    c.keys().bytes[KeyboardState::kChannelControlValue + channel] = static_cast<uint8_t>(value);
+    const int controller = c.keys().bytes[KeyboardState::kChannelController + channel];
+    c.call(MDRV_SEND_CONTROLLER, value * 65536 + controller * 256 + channel);
+}
+
+void ChannelPage::moveKnob(int channel, int value) {
+    if (channel < 0 || channel >= kChannels) return;
+    applyKnob(value + kKnobMin, channel * KnobArea::kRowHeight);
+}
+
+}  // namespace piano

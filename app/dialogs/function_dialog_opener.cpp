@@ -1,0 +1,50 @@
+#include "function_dialog_opener.h"
+
+namespace piano {
+
+FunctionDialogOpener::FunctionDialogOpener(Program &program, Performance &performance, QWidget *parent)
+    : program_(program), performance_(performance), parent_(parent) {}
+
+FunctionDialogOpener::~FunctionDialogOpener() {
+    delete dialog_.data();
+}
+
+void FunctionDialogOpener::open(int functionPage) {
+    int &selector = program_.state.functionPage;
+    const int remembered = selector;
+    selector = functionPage;
+    destroy();
+    dialog_ = new FunctionDialog(FunctionContext{program_, performance_, memory}, parent_);
+    dialog_->setWindowFlag(Qt::Dialog);
+    if (opensModally(functionPage)) {
+        dialog_->exec();
+    } else {
+        dialog_->setModal(false);
+        dialog_->show();
+    }
+    selector = remembered;
+}
+
+void FunctionDialogOpener::destroy() {
+    if (!dialog_) return;
+    FunctionDialog *old = dialog_;
+    dialog_ = nullptr;
+    old->hide();
+    // Deferred: the dialog may be the sender of the event that led here.
+    old->deleteLater();
+}
+
+void FunctionDialogOpener::destroyIfHidden() {
+    if (dialog_ && !dialog_->isVisible()) destroy();
+}
+
+void ConnectFunctionDialog(FunctionDialogOpener &opener, Program &program, Performance &performance) {
+    program.hooks.openFunctionDialog = [&opener](int page, bool) { opener.open(page); };
+    performance.hooks.openFunctionDialog = [&opener](int page, bool) { opener.open(page); };
+    performance.hooks.functionDialogExists = [&opener] { return opener.exists(); };
+    performance.hooks.refillChannelPage = [&opener] {
+        if (FunctionDialog *dialog = opener.dialog()) dialog->fillChannelRows();
+    };
+}
+
+}  // namespace piano

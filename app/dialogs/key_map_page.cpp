@@ -1,0 +1,162 @@
+#include "key_map_page.h"
+
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "function_dialog.h"
+#include "key_list.h"
+#include "key_map_file.h"
+#include "voice_list.h"
+
+namespace piano {
+namespace {
+
+constexpr int kNoFunction = 255;
+
+void selectRowOrNone(QListWidget *list, int row) {
+    list->setCurrentRow(row >= 0 && row < list->count() ? row : -1);
+    if (list->currentRow() < 0) list->clearSelection();
+}
+
+}  // namespace
+
+KeyMapPage::KeyMapPage(FunctionDialog &dialog) : dialog_(dialog) {
+    auto *keys = new QGroupBox(QStringLiteral("键盘的按键"), this);
+    PlaceOnSheet(keys, 4, 2, 190, 262);
+    auto *voices = new QGroupBox(QStringLiteral("所属的音色"), this);
+    PlaceOnSheet(voices, 198, 2, 150, 262);
+    auto *pitches = new QGroupBox(QStringLiteral("所属的音阶"), this);
+    PlaceOnSheet(pitches, 352, 2, 124, 262);
+
+    keyList = new QListWidget(this);
+    PlaceOnSheet(keyList, 10, 20, 104, 238);
+    for (const MappableKey &key : kKeyList)
+        keyList->addItem(QString::fromUtf8(key.label));
+    functionList = new QListWidget(this);
+    PlaceOnSheet(functionList, 118, 20, 70, 238);
+    for (int row = 0; row < kFunctionRowCount; ++row)
+        functionList->addItem(QString::fromUtf8(FunctionRowText(row)));
+    programList = new QListWidget(this);
+    PlaceOnSheet(programList, 204, 20, 138, 238);
+    pitchList = new QListWidget(this);
+    PlaceOnSheet(pitchList, 358, 20, 112, 238);
+    // Four columns of note names, scrolled sideways.
+    pitchList->setFlow(QListView::TopToBottom);
+    pitchList->setWrapping(true);
+    pitchList->setResizeMode(QListView::Adjust);
+    pitchList->setGridSize(QSize(26, 15));
+
+    saveButton = new QPushButton(QStringLiteral("保存"), this);
+    PlaceOnSheet(saveButton, 236, 276, 70, 25);
+    openButton = new QPushButton(QStringLiteral("打开"), this);
+    PlaceOnSheet(openButton, 318, 276, 70, 25);
+    okButton = new QPushButton(QStringLiteral("确定"), this);
+    PlaceOnSheet(okButton, 400, 276, 70, 25);
+
+    connect(keyList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *i) { selectKey(keyList->row(i)); });
+    connect(functionList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *i) { selectFunction(functionList->row(i)); });
+    connect(programList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *i) { selectProgram(programList->row(i)); });
+    connect(pitchList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *i) { selectPitch(pitchList->row(i)); });
+    connect(saveButton, &QPushButton::clicked, this, &KeyMapPage::saveMap);
+    connect(openButton, &QPushButton::clicked, this, &KeyMapPage::loadMap);
+    connect(okButton, &QPushButton::clicked, &dialog_, &QDialog::close);
+}
+
+void KeyMapPage::fillChoiceLists() {
+    programList->clear();
+    for (int p = 0; p < kVoiceCount; ++p)
+        programList->addItem(QString::fromStdString(VoiceListRow(p)));
+    pitchList->clear();
+    for (int n = 0; n < kNoteNameCount; ++n)
+        pitchList->addItem(QString::fromStdString(NoteNameRow(n)));
+    for (QListWidget *list : {keyList, functionList, programList, pitchList}) {
+        list->setCurrentRow(-1);
+        list->clearSelection();
+    }
+    enableSlotLists(true);
+}
+
+int KeyMapPage::selectedKeyCode() const {
+    const int row = keyList->currentRow();
+    return row >= 0 && row < kMappableKeyCount ? kKeyList[row].code : -1;
+}
+
+void KeyMapPage::enableSlotLists(bool enabled) {
+    programList->setEnabled(enabled);
+    pitchList->setEnabled(enabled);
+}
+
+void KeyMapPage::showSlot(int f) {
+    KeyboardState &keys = dialog_.context().keys();
+    enableSlotLists(true);
+    if (f < 0 || f >= kSlotCount) {
+        // A key without a function has no slot to show.
+        selectRowOrNone(pitchList, -1);
+        selectRowOrNone(programList, -1);
+        return;
+    }
+    selectRowOrNone(pitchList, keys.slotPitch(f + 1));
+    selectRowOrNone(programList, keys.slotVoice(f + 1));
+}
+
+void KeyMapPage::selectKey(int row) {
+    if (row < 0 || row >= kMappableKeyCount) return;
+    keyList->setCurrentRow(row);
+    const int code = kKeyList[row].code;
+    uint8_t &function = dialog_.context().keys().keyFunction(code);
+    selectRowOrNone(functionList, function);
+    const int f = functionList->currentRow();
+    if (f >= kFirstControllerStep) {
+        enableSlotLists(false);
+    } else {
+        showSlot(f);
+    }
+    function = f < 0 ? kNoFunction : static_cast<uint8_t>(f);
+}
+
+void KeyMapPage::selectFunction(int row) {
+    if (row < 0 || row >= kFunctionRowCount) return;
+    functionList->setCurrentRow(row);
+    const int code = selectedKeyCode();
+    if (code < 0) return;
+    if (row >= kFirstControllerStep)
+        enableSlotLists(false);
+    else
+        showSlot(row);
+    dialog_.context().keys().keyFunction(code) = static_cast<uint8_t>(row);
+}
+
+void KeyMapPage::selectProgram(int row) {
+    const int f = functionList->currentRow();
+    if (row < 0 || row >= kVoiceCount || f < 0 || f >= kSlotCount) return;
+    programList->setCurrentRow(row);
+    dialog_.context().keys().slotVoice(f + 1) = static_cast<uint8_t>(row);
+}
+
+void KeyMapPage::selectPitch(int row) {
+    const int f = functionList->currentRow();
+    if (row < 0 || row >= kNoteNameCount || f < 0 || f >= kSlotCount) return;
+    pitchList->setCurrentRow(row);
+    dialog_.context().keys().slotPitch(f + 1) = static_cast<uint8_t>(row);
+}
+
+void KeyMapPage::saveMap() {
+    FunctionContext &c = dialog_.context();
+    const QString path = c.program.dialogs.saveFile(QString(), QString());
+    if (path.isEmpty()) return;
+    SaveKeyMapFile(c.keys(), path.toStdString());
+}
+
+void KeyMapPage::loadMap() {
+    FunctionContext &c = dialog_.context();
+    const QStringList chosen = c.program.dialogs.openFiles(QString(), QString());
+    if (chosen.isEmpty()) return;
+    LoadKeyMapFile(c.keys(), chosen.first().toStdString());
+}
+
+}  // namespace piano
