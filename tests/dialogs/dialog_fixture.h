@@ -45,8 +45,8 @@ class ScriptedDialogs : public DialogService {
 
   private:
     QString next(const QString &folder, const QString &filter) {
-        folders << folder;
-        filters << filter;
+        folders.push_back(folder);
+        filters.push_back(filter);
         if (fileAnswers.empty()) return {};
         const QString a = fileAnswers.front();
         fileAnswers.pop_front();

@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QImage>
 #include <QListWidget>
 
@@ -29,6 +30,7 @@ TEST_F(FrameTest, EachOpenerShowsItsPageCaptionAndSizeAndRestoresTheSelector) {
         {112, FunctionTab::Voice, "音色选择", {355, 327}},
         {300, FunctionTab::Voice, "音色选择", {355, 327}},
     };
+    performance.panel.cell[1] = 0;  // value 3 then opens the first region's voice
     for (const Case &c : cases) {
         program.state.functionPage = 77;
         FunctionDialog &d = open(c.page);

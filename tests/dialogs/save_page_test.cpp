@@ -182,7 +182,7 @@ TEST_F(SavePageTest, ANameStillInvalidAfterBrowsingStopsTheSaveAndSaysWhy) {
 
 // The real engine records a take and writes it through the save page in both formats; the engine
 // then reads each file back.
-class FullSaveTest : public DialogTest {
+class FullSaveTest : public SavePageTest {
   protected:
     void SetUp() override {
         ASSERT_TRUE(library.load(NOTEWIRE_LIBRARY_PATH));
