@@ -23,29 +23,29 @@ void selectRowOrNone(QListWidget *list, int row) {
 
 KeyMapPage::KeyMapPage(FunctionDialog &dialog) : dialog_(dialog) {
     auto *keys = new QGroupBox(QStringLiteral("键盘的按键"), this);
-    PlaceOnSheet(keys, 4, 2, 190, 262);
+    PlaceOnSheet(keys, 4, 2, 170, 262);
     auto *voices = new QGroupBox(QStringLiteral("所属的音色"), this);
-    PlaceOnSheet(voices, 198, 2, 150, 262);
+    PlaceOnSheet(voices, 178, 2, 146, 262);
     auto *pitches = new QGroupBox(QStringLiteral("所属的音阶"), this);
-    PlaceOnSheet(pitches, 352, 2, 124, 262);
+    PlaceOnSheet(pitches, 328, 2, 150, 262);
 
     keyList = new QListWidget(this);
-    PlaceOnSheet(keyList, 10, 20, 104, 238);
+    PlaceOnSheet(keyList, 10, 20, 100, 238);
     for (const MappableKey &key : kKeyList)
         keyList->addItem(QString::fromUtf8(key.label));
     functionList = new QListWidget(this);
-    PlaceOnSheet(functionList, 118, 20, 70, 238);
+    PlaceOnSheet(functionList, 114, 20, 54, 238);
     for (int row = 0; row < kFunctionRowCount; ++row)
         functionList->addItem(QString::fromUtf8(FunctionRowText(row)));
     programList = new QListWidget(this);
-    PlaceOnSheet(programList, 204, 20, 138, 238);
+    PlaceOnSheet(programList, 184, 20, 134, 238);
     pitchList = new QListWidget(this);
-    PlaceOnSheet(pitchList, 358, 20, 112, 238);
+    PlaceOnSheet(pitchList, 334, 20, 138, 238);
     // Four columns of note names, scrolled sideways.
     pitchList->setFlow(QListView::TopToBottom);
     pitchList->setWrapping(true);
     pitchList->setResizeMode(QListView::Adjust);
-    pitchList->setGridSize(QSize(26, 15));
+    pitchList->setGridSize(QSize(33, 15));
 
     saveButton = new QPushButton(QStringLiteral("保存"), this);
     PlaceOnSheet(saveButton, 236, 276, 70, 25);

@@ -28,7 +28,7 @@ ScalePage::ScalePage(FunctionDialog &dialog) : dialog_(dialog) {
     noteList->setFlow(QListView::TopToBottom);
     noteList->setWrapping(true);
     noteList->setResizeMode(QListView::Adjust);
-    noteList->setGridSize(QSize(38, 15));
+    noteList->setGridSize(QSize(41, 15));
     PlaceOnSheet(noteList, 6, 32, 170, 234);
     okButton = new QPushButton(QStringLiteral("确定"), this);
     PlaceOnSheet(okButton, 100, 272, 75, 25);
