@@ -1,0 +1,38 @@
+#include <QApplication>
+#include <QProxyStyle>
+
+#include "dialog_service.h"
+#include "main_window.h"
+#include "single_instance.h"
+
+namespace {
+
+// Hints appear at once and stay for 35 seconds.
+class HintStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override {
+        if (hint == SH_ToolTip_WakeUpDelay) return 1;
+        if (hint == SH_ToolTip_FallAsleepDelay) return 35000;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    SingleInstance instance;
+    if (instance.anotherIsRunning()) return 0;
+
+    app.setStyle(new HintStyle);
+    QtDialogService dialogs;
+    MainWindow window(dialogs);
+    dialogs.setParent(&window);
+    QObject::connect(&window, &MainWindow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    if (!window.start()) return 0;
+    window.show();
+    const int result = app.exec();
+    window.shutdown();
+    return result;
+}
