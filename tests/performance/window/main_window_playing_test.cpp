@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMouseEvent>
 #include <QRegularExpression>
@@ -48,6 +49,9 @@ class PlayingWindowTest : public ::testing::Test {
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<PerformanceWiring> wiring;
 
+    // Settings file lines written before start-up.
+    virtual QByteArray savedSettings() const { return {}; }
+
     void SetUp() override {
         ASSERT_TRUE(temp.isValid());
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(temp.filePath("config")));
@@ -59,6 +63,11 @@ class PlayingWindowTest : public ::testing::Test {
         ASSERT_TRUE(InstallRegistry::writeInstallDir(installDir));
         capturePath = installDir + "/capture.txt";
         qputenv("NOTEWIRE_CAPTURE", QFile::encodeName(capturePath));
+        if (!savedSettings().isEmpty()) {
+            QFile settings(installDir + "/Piano");
+            ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+            settings.write(savedSettings());
+        }
 
         window = std::make_unique<MainWindow>(dialogs);
         wiring = std::make_unique<PerformanceWiring>(*window);
@@ -204,6 +213,43 @@ TEST_F(PlayingWindowTest, ChordIsLitInBothLayouts) {
         for (int slot = 1; slot <= 12; ++slot)
             EXPECT_FALSE(litAt(slot));
     }
+}
+
+class SavedStateTest : public PlayingWindowTest {
+  protected:
+    QByteArray savedSettings() const override {
+        return "[Piano]\nButton1=1\nButton2=2\nButton3=3\nButton4=9\nButton5=0\nButton6=4\nButton7=11\n"
+               "inx1=2\nCortrorButton=5\n[Set]\nButtonFlat=1\n";
+    }
+};
+
+TEST_F(SavedStateTest, StartUpRestoresAndShutdownSavesThePlayingState) {
+    const Performance &p = wiring->performance();
+    EXPECT_EQ(p.harmonyEffect, 4);
+    EXPECT_EQ(p.buttons.selected, 5);
+    EXPECT_EQ(controls().controllerGauges[3]->progress(), 9);
+    EXPECT_EQ(controls().controllerGauges[3]->barColour(), QColor(0, 0, 128));
+    EXPECT_EQ(controls().controllerGauges[0]->barColour(), QColor(128, 128, 128));
+    EXPECT_EQ(controls().progressBar2->progress(), 54);
+    EXPECT_EQ(controls().overlayImages[13]->pos(), QPoint(215, 101));
+    EXPECT_EQ(controls().overlayImages[14]->pos(), QPoint(113, 96));
+
+    // A controller button key and a click on the first button change what shutdown writes.
+    wiring->performance().state.keyFunction('Q') = 76;  // select button 1
+    wiring->performance().state.keyFunction('W') = 70;  // CON11
+    pressKey(Qt::Key_Q);
+    pressKey(Qt::Key_W);
+    EXPECT_EQ(controls().controllerGauges[0]->progress(), 11);
+    EXPECT_EQ(controls().controllerGauges[0]->barColour(), QColor(0, 0, 128));
+    mouse(controls().image7, QEvent::MouseButtonPress, {2 * 18 + 2, 15});  // effect 8
+    window->shutdown();
+
+    QFile settings(installDir + "/Piano");
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    const QByteArray text = settings.readAll();
+    for (const char *line : {"Button1=11", "Button4=9", "Button6=8", "inx1=2", "CortrorButton=1"})
+        EXPECT_TRUE(text.contains(line)) << line << "\n" << text.toStdString();
+    EXPECT_EQ(QFileInfo(installDir + "/Key").size(), 419);
 }
 
 }  // namespace
