@@ -4,6 +4,7 @@
 #include "dialog_service.h"
 #include "main_window.h"
 #include "single_instance.h"
+#include "termination_signals.h"
 
 namespace {
 
@@ -31,6 +32,8 @@ int main(int argc, char *argv[]) {
     dialogs.setParent(&window);
     QObject::connect(&window, &MainWindow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!window.start()) return 0;
+    TerminationSignals terminations;
+    QObject::connect(&terminations, &TerminationSignals::terminationRequested, &window, &QWidget::close);
     window.show();
     const int result = app.exec();
     window.shutdown();
