@@ -5,6 +5,7 @@
 #include "main_window.h"
 #include "performance_wiring.h"
 #include "single_instance.h"
+#include "termination_signals.h"
 
 namespace {
 
@@ -33,6 +34,8 @@ int main(int argc, char *argv[]) {
     piano::PerformanceWiring performance(window);
     QObject::connect(&window, &MainWindow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!window.start()) return 0;
+    TerminationSignals terminations;
+    QObject::connect(&terminations, &TerminationSignals::terminationRequested, &window, &QWidget::close);
     window.show();
     const int result = app.exec();
     window.shutdown();
