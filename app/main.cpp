@@ -2,8 +2,11 @@
 #include <QProxyStyle>
 
 #include "dialog_service.h"
+#include "function_dialog_opener.h"
 #include "main_window.h"
+#include "performance_wiring.h"
 #include "single_instance.h"
+#include "termination_signals.h"
 
 namespace {
 
@@ -29,8 +32,13 @@ int main(int argc, char *argv[]) {
     QtDialogService dialogs;
     MainWindow window(dialogs);
     dialogs.setParent(&window);
+    piano::PerformanceWiring performance(window);
+    piano::FunctionDialogOpener functionDialog(window.program(), performance.performance(), &window);
+    piano::ConnectFunctionDialog(functionDialog, window.program(), performance.performance());
     QObject::connect(&window, &MainWindow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!window.start()) return 0;
+    TerminationSignals terminations;
+    QObject::connect(&terminations, &TerminationSignals::terminationRequested, &window, &QWidget::close);
     window.show();
     const int result = app.exec();
     window.shutdown();

@@ -151,7 +151,7 @@ bool runCreate(Program &p) {
     if (!fileExists(enginePath) || !p.engineLibrary.load(enginePath)) return false;
 
     createOverlayImages(c);
-    if (!p.engineLibrary.bind(p.engine)) return false;
+    if (!p.bindEngine(p.engineLibrary, p.engine)) return false;
     p.engine.host = &p.host;
 
     try {

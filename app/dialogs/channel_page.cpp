@@ -110,7 +110,6 @@ void ChannelPage::fillRows() {
     FunctionContext &c = dialog_.context();
     for (int i = 0; i < kChannels; ++i) {
         const int role = c.call(MDRV_GET_CHANNEL_ROLE, i);
-        roles_[i] = role;
         if (role == CH_SONG) {
             const int program = c.call(MDRV_GET_CHANNEL_PROGRAM, i);
             c.keys().bytes[KeyboardState::kChannelVoice + i] = static_cast<uint8_t>(program);
@@ -126,7 +125,6 @@ void ChannelPage::refreshRows() {
     for (int i = 0; i < kChannels; ++i) {
         setRow(i, voiceText(c.call(MDRV_GET_CHANNEL_PROGRAM, i)), -1);
         const int role = c.call(MDRV_GET_CHANNEL_ROLE, i);
-        roles_[i] = role;
         switch (role) {
             case CH_KEYBOARD:
             case CH_ACCOMP:
@@ -157,11 +155,12 @@ void ChannelPage::userChanged(QListWidgetItem *item) {
 void ChannelPage::toggleRow(int row, bool checked) {
     if (row < 0 || row >= kChannels) return;
     FunctionContext &c = dialog_.context();
+    // The role as the engine has it now: the timer's refresh may have changed it since the rows were filled.
+    const int role = c.call(MDRV_GET_CHANNEL_ROLE, row);
     if (checked) {
-        if (roles_[row] == CH_MUTED) {
+        if (role == CH_MUTED) {
             setRow(row, voiceText(c.call(MDRV_GET_CHANNEL_PROGRAM, row)), 1);
             c.call(MDRV_UNMUTE_CHANNEL, row);
-            roles_[row] = CH_SONG;
         } else {
             setRow(row, QString(), 0);
             c.program.dialogs.messageBox(
@@ -169,10 +168,9 @@ void ChannelPage::toggleRow(int row, bool checked) {
                 NW_MB_OK);
         }
     } else {
-        if (roles_[row] == CH_SONG) {
+        if (role == CH_SONG) {
             setRow(row, QStringLiteral("已经关闭"), 0);
             c.call(MDRV_MUTE_CHANNEL, row);
-            roles_[row] = CH_MUTED;
         } else {
             setRow(row, QString(), 0);
         }

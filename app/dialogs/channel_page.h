@@ -52,12 +52,13 @@ class ChannelPage : public QWidget {
     KnobArea *knobs = nullptr;
     QPushButton *okButton = nullptr;
 
+    // Row text (a null text keeps it) and check mark: 1 set, 0 cleared, -1 unchanged.
+    void setRow(int row, const QString &text, int check);
+
   private:
-    void setRow(int row, const QString &text, int check);  // check: 1 set, 0 cleared, -1 unchanged
     void userChanged(QListWidgetItem *item);
 
     FunctionDialog &dialog_;
-    std::array<int, kChannels> roles_{};
     std::array<bool, kChannels> checked_{};
 };
 

@@ -40,10 +40,13 @@ void FunctionDialogOpener::destroyIfHidden() {
 
 void ConnectFunctionDialog(FunctionDialogOpener &opener, Program &program, Performance &performance) {
     program.hooks.openFunctionDialog = [&opener](int page, bool) { opener.open(page); };
-    performance.hooks.openFunctionDialog = [&opener](int page, bool) { opener.open(page); };
     performance.hooks.functionDialogExists = [&opener] { return opener.exists(); };
     performance.hooks.refillChannelPage = [&opener] {
         if (FunctionDialog *dialog = opener.dialog()) dialog->fillChannelRows();
+    };
+    program.hooks.timer1Tick = [&opener, previous = program.hooks.timer1Tick] {
+        previous();
+        opener.destroyIfHidden();
     };
 }
 

@@ -37,7 +37,7 @@ class FunctionDialogOpener {
     QPointer<FunctionDialog> dialog_;
 };
 
-// Points the program's and live playing's dialog hooks at `opener`.
+// Points the program's dialog hooks at `opener`; the main timer destroys a closed dialog.
 void ConnectFunctionDialog(FunctionDialogOpener &opener, Program &program, Performance &performance);
 
 }  // namespace piano
