@@ -29,7 +29,8 @@ void BM_Clock10s(benchmark::State &state) {
         if (busy)
             load.emplace_back([&] {
                 volatile uint64_t x = 0;
-                while (!stopLoad.load(std::memory_order_relaxed)) x = x + 1;
+                while (!stopLoad.load(std::memory_order_relaxed))
+                    x = x + 1;
             });
         Lateness lateness;
         lateness.ns.reserve(20000);
@@ -45,11 +46,14 @@ void BM_Clock10s(benchmark::State &state) {
         double due = double(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
         clock.stop();
         stopLoad = true;
-        for (auto &t : load) t.join();
+        for (auto &t : load)
+            t.join();
 
         std::sort(lateness.ns.begin(), lateness.ns.end());
         auto at = [&](double q) {
-            return double(lateness.ns[std::min(lateness.ns.size() - 1, size_t(q * double(lateness.ns.size())))]) / 1000.0;
+            return double(lateness
+                              .ns[std::min(lateness.ns.size() - 1, size_t(q * double(lateness.ns.size())))]) /
+                   1000.0;
         };
         state.counters["ticks"] = double(counted);
         state.counters["drift"] = double(counted) - due;

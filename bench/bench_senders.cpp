@@ -11,7 +11,7 @@
 namespace {
 
 class NullDevice final : public nw::output::Device {
-public:
+  public:
     int32_t send(uint32_t packed) override { return int32_t(packed >> 31); }
     void setVolume(uint32_t) override {}
 };
@@ -44,7 +44,8 @@ void BM_sME1ToDevice(benchmark::State &state) {
         benchmark::DoNotOptimize(engine.send(nw::Sender::Me1, 0x90, 40 + note, 100));
         auto t1 = std::chrono::steady_clock::now();
         note = (note + 1) & 31;
-        if (ns.size() < ns.capacity()) ns.push_back(std::chrono::duration<double, std::nano>(t1 - t0).count());
+        if (ns.size() < ns.capacity())
+            ns.push_back(std::chrono::duration<double, std::nano>(t1 - t0).count());
         if (recording && s->recordCount > 60000) s->recordCount = 0;
     }
     reportPercentiles(state, ns);

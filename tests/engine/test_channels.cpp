@@ -22,8 +22,10 @@ TEST(ChannelAllocation, AroundTheSongsChannels) {
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         auto s = std::make_unique<nw::EngineState>();
-        for (auto &role : s->roles) role = CH_FREE;
-        for (int ch : c.songChannels) s->roles[ch] = CH_SONG;
+        for (auto &role : s->roles)
+            role = CH_FREE;
+        for (int ch : c.songChannels)
+            s->roles[ch] = CH_SONG;
         EXPECT_EQ(nw::allocateAccompChannel(*s), c.accomp);
         EXPECT_EQ(nw::allocateKeyboardChannel(*s), c.keyboard);
         EXPECT_EQ(s->accompChannel, c.accomp);
@@ -35,10 +37,12 @@ TEST(ChannelAllocation, AroundTheSongsChannels) {
 
 TEST(ChannelAllocation, FallbacksAvoidTheOtherRole) {
     auto s = std::make_unique<nw::EngineState>();
-    for (auto &role : s->roles) role = CH_SONG;
+    for (auto &role : s->roles)
+        role = CH_SONG;
     s->roles[15] = CH_ACCOMP;
     EXPECT_EQ(nw::allocateKeyboardChannel(*s), 14);
-    for (auto &role : s->roles) role = CH_SONG;
+    for (auto &role : s->roles)
+        role = CH_SONG;
     s->roles[14] = CH_KEYBOARD;
     EXPECT_EQ(nw::allocateAccompChannel(*s), 15);
 }
@@ -50,7 +54,8 @@ TEST_F(KeyboardChannelCommand, AllocatingTwiceMarksTwoChannels) {
     EXPECT_EQ(cmd(MDRV_ALLOC_KEYBOARD_CHANNEL), 1);
     EXPECT_EQ(cmd(MDRV_ALLOC_KEYBOARD_CHANNEL), 2);
     int marked = 0;
-    for (int c = 0; c < 16; ++c) marked += cmd(MDRV_GET_CHANNEL_ROLE, c) == CH_KEYBOARD;
+    for (int c = 0; c < 16; ++c)
+        marked += cmd(MDRV_GET_CHANNEL_ROLE, c) == CH_KEYBOARD;
     EXPECT_EQ(marked, 3);  // 5 from the open, then 1 and 2
     EXPECT_EQ(s().keyboardChannel, 2);
 }

@@ -41,7 +41,7 @@ TEST(ClockThread, CatchesUpOnlyABoundedNumberOfTicksAfterAStall) {
 }
 
 class RunningEngine : public ::testing::Test {
-protected:
+  protected:
     CaptureFile capture_;
     TestHost host_;
     std::unique_ptr<nw::EngineState> state_ = std::make_unique<nw::EngineState>();

@@ -92,7 +92,8 @@ TEST_F(Commands, SettersGettersAndTheirLimits) {
         open();
         s().speed = 5;
         s().bendWord = 0x4000;
-        for (int i = 0; i < c.repeat; ++i) EXPECT_EQ(cmd(c.code, c.arg), 1);
+        for (int i = 0; i < c.repeat; ++i)
+            EXPECT_EQ(cmd(c.code, c.arg), 1);
         EXPECT_EQ(cmd(c.getter), c.expected);
     }
 }
@@ -100,7 +101,8 @@ TEST_F(Commands, SettersGettersAndTheirLimits) {
 TEST_F(Commands, UnknownCodesAndSpareDoNothing) {
     open();
     auto before = capture_.lines().size();
-    for (int32_t code : {-3, -1, 65, 1000, INT32_MIN, INT32_MAX}) EXPECT_EQ(cmd(code, 7), 1) << code;
+    for (int32_t code : {-3, -1, 65, 1000, INT32_MIN, INT32_MAX})
+        EXPECT_EQ(cmd(code, 7), 1) << code;
     EXPECT_EQ(cmd(MDRV_GET_SPARE), 0);
     EXPECT_EQ(capture_.lines().size(), before);
     EXPECT_EQ(cmd(MDRV_GET_PROGRAM_MODE), PROG_SONG);
@@ -121,7 +123,8 @@ TEST_F(Commands, EchoTogglesAndPostsTheResetNotice) {
 TEST_F(Commands, VolumeReachesTheDeviceForBothSides) {
     open();
     cmd(MDRV_SET_VOLUME, 0x8000);
-    EXPECT_EQ(capture_.lines().back().text.substr(capture_.lines().back().text.find(' ') + 1), "volume 80008000");
+    EXPECT_EQ(capture_.lines().back().text.substr(capture_.lines().back().text.find(' ') + 1),
+              "volume 80008000");
 }
 
 TEST_F(Commands, StartSongStartsAtEventOneAndResetsControllers) {
@@ -135,13 +138,19 @@ TEST_F(Commands, StartSongStartsAtEventOneAndResetsControllers) {
     EXPECT_EQ(host_.postsOf(WM_MDRV_KEYS).front(), (Post{WM_MDRV_KEYS, MDRV_NOTIFY_RESET, 120}));
 
     std::vector<uint32_t> expected;
-    for (int i = 0; i < 16; ++i) expected.push_back(0x90);  // every note-on status lands on channel 0
-    expected.push_back(0x0001B3);                           // modulation off on channel 3
-    for (int c : {2, 4, 5, 6, 8, 9, 10}) expected.push_back(0xB0 | c << 8);
-    for (int c = 12; c <= 31; ++c) expected.push_back(0xB0 | c << 8);
-    for (int c = 64; c <= 69; ++c) expected.push_back(0xB0 | c << 8);
-    for (int c = 80; c <= 83; ++c) expected.push_back(0xB0 | c << 8);
-    for (int c = 91; c <= 102; ++c) expected.push_back(0xB0 | c << 8);
+    for (int i = 0; i < 16; ++i)
+        expected.push_back(0x90);  // every note-on status lands on channel 0
+    expected.push_back(0x0001B3);  // modulation off on channel 3
+    for (int c : {2, 4, 5, 6, 8, 9, 10})
+        expected.push_back(0xB0 | c << 8);
+    for (int c = 12; c <= 31; ++c)
+        expected.push_back(0xB0 | c << 8);
+    for (int c = 64; c <= 69; ++c)
+        expected.push_back(0xB0 | c << 8);
+    for (int c = 80; c <= 83; ++c)
+        expected.push_back(0xB0 | c << 8);
+    for (int c = 91; c <= 102; ++c)
+        expected.push_back(0xB0 | c << 8);
     EXPECT_EQ(capture_.messages(), expected);
     // The note-ons are reported (posting sender), the controllers are not.
     EXPECT_EQ(host_.postsOf(WM_MDRV_EVENT).size(), 17u);
@@ -167,7 +176,8 @@ TEST_F(Commands, StopSongClosesReopensAndReleasesTheSong) {
     EXPECT_EQ(cmd(MDRV_GET_SONG_STATE), SONG_CLOSED);
     EXPECT_EQ(host_.postsOf(WM_MDRV_KEYS).back(), (Post{WM_MDRV_KEYS, MDRV_NOTIFY_RESET, 120}));
     std::vector<std::string> kinds;
-    for (const auto &line : capture_.lines()) kinds.push_back(line.kind);
+    for (const auto &line : capture_.lines())
+        kinds.push_back(line.kind);
     ASSERT_GE(kinds.size(), 2u);
     EXPECT_EQ(kinds[kinds.size() - 2], "close");
     EXPECT_EQ(kinds.back(), "open");
@@ -288,13 +298,15 @@ TEST_F(Commands, SongProgramsChangeOnSongChannelsOnly) {
 TEST_F(Commands, SkipsAndSeekReplayChannelSettingsButNoNotes) {
     open();
     std::vector<EngineEvent> song;
-    song.push_back({0, 0xC2, 30, 0, 0, 0});       // program
-    song.push_back({0, 0xB2, 7, 90, 0, 0});       // volume
+    song.push_back({0, 0xC2, 30, 0, 0, 0});         // program
+    song.push_back({0, 0xB2, 7, 90, 0, 0});         // volume
     song.push_back({0, 0xFF, 0x51, 0, 0, 600000});  // tempo: not sent
-    song.push_back({0, 0x92, 60, 100, 0, 0});      // note: not sent
-    song.push_back({0, 0xE2, 0, 64, 0, 0});        // bend
-    while (song.size() < 300) song.push_back({10, 0x82, 60, 0, 0, 0});
-    for (size_t i = 0; i < song.size(); ++i) s().song[i] = song[i];
+    song.push_back({0, 0x92, 60, 100, 0, 0});       // note: not sent
+    song.push_back({0, 0xE2, 0, 64, 0, 0});         // bend
+    while (song.size() < 300)
+        song.push_back({10, 0x82, 60, 0, 0, 0});
+    for (size_t i = 0; i < song.size(); ++i)
+        s().song[i] = song[i];
     s().songLength = uint32_t(song.size());
 
     s().songPosition = 100;

@@ -33,8 +33,9 @@ std::set<std::string> exportedSymbols(const char *library) {
 }
 
 TEST(Library, ExportsExactlyTheDocumentedEntryPoints) {
-    std::set<std::string> expected = {"ControlMidiDrv", "sME",  "sME1", "sME2", "sME3", "sME4", "sME5",
-                                      "nwOutputDeviceCount", "nwOutputDeviceCaps"};
+    std::set<std::string> expected = {
+        "ControlMidiDrv",    "sME", "sME1", "sME2", "sME3", "sME4", "sME5", "nwOutputDeviceCount",
+        "nwOutputDeviceCaps"};
     EXPECT_EQ(exportedSymbols(NOTEWIRE_LIBRARY_PATH), expected);
 }
 

@@ -39,7 +39,8 @@ TEST(CaptureSink, WritesOneLinePerCallAndRefusesMissingDevices) {
     auto lines = capture.lines();
     ASSERT_EQ(lines.size(), 4u);
     const std::regex format(R"(^\d+ (open -?\d+|msg [0-9a-f]{8}|volume [0-9a-f]{8}|close)$)");
-    for (const auto &line : lines) EXPECT_TRUE(std::regex_match(line.text, format)) << line.text;
+    for (const auto &line : lines)
+        EXPECT_TRUE(std::regex_match(line.text, format)) << line.text;
     EXPECT_EQ(lines[0].text.substr(lines[0].text.find(' ')), " open -1");
     EXPECT_EQ(lines[1].text.substr(lines[1].text.find(' ')), " msg 007f3c90");
     EXPECT_EQ(lines[2].text.substr(lines[2].text.find(' ')), " volume ffff0000");

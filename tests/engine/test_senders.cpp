@@ -9,7 +9,7 @@ namespace {
 using nw::Sender;
 
 class Senders : public EngineTest {
-protected:
+  protected:
     void SetUp() override {
         open();
         s().keyboardChannel = 5;
@@ -27,8 +27,8 @@ TEST_F(Senders, RecordPostEchoMatrix) {
         uint8_t sentStatus;  // for 0x93
         bool recorded, posted, echoed;
     } cases[] = {
-        {Sender::Me, 0, 0x93, false, true, true},   {Sender::Me1, 0, 0x95, true, true, false},
-        {Sender::Me2, 0, 0x92, false, true, false}, {Sender::Me2, 1, 0x92, true, true, false},
+        {Sender::Me, 0, 0x93, false, true, true},    {Sender::Me1, 0, 0x95, true, true, false},
+        {Sender::Me2, 0, 0x92, false, true, false},  {Sender::Me2, 1, 0x92, true, true, false},
         {Sender::Me3, 0, 0x92, false, false, false}, {Sender::Me4, 0, 0x93, true, true, false},
         {Sender::Me5, 0, 0x95, false, false, false},
     };
@@ -101,7 +101,7 @@ TEST_F(Senders, TheBufferStoresAtMost65281Events) {
     engine_.send(Sender::Me1, 0x90, 62, 100);
     EXPECT_EQ(s().recordCount, 65281u);
     EXPECT_EQ(s().buffer[65281].status, 0);
-    EXPECT_EQ(capture_.messages().size(), 1u);  // still sent
+    EXPECT_EQ(capture_.messages().size(), 1u);           // still sent
     EXPECT_EQ(host_.postsOf(WM_MDRV_EVENT).size(), 1u);  // and reported
 }
 
@@ -113,8 +113,10 @@ TEST_F(Senders, MalformedMessagesNeverReachTheDevice) {
         int32_t status, data1, data2;
     } bad[] = {{0x90, 200, 10}, {0x90, 60, 128}, {0xB0, 0x80, 0}, {0xE0, 0, 0xFF},
                {0x40, 1, 2},    {0xF0, 1, 2},    {0xC0, 0x80, 0}, {0xF2, 0, 0x90}};
-    for (auto m : bad) EXPECT_EQ(engine_.send(Sender::Me1, m.status, m.data1, m.data2), nw::kSendInvalidData);
-    for (auto m : bad) EXPECT_EQ(engine_.send(Sender::Me, m.status, m.data1, m.data2), nw::kSendInvalidData);
+    for (auto m : bad)
+        EXPECT_EQ(engine_.send(Sender::Me1, m.status, m.data1, m.data2), nw::kSendInvalidData);
+    for (auto m : bad)
+        EXPECT_EQ(engine_.send(Sender::Me, m.status, m.data1, m.data2), nw::kSendInvalidData);
     EXPECT_TRUE(capture_.messages().empty());
     EXPECT_TRUE(host_.posts().empty());
     EXPECT_EQ(s().recordCount, 0u);

@@ -16,15 +16,15 @@ struct CaptureLine {
 
 // A capture file in a fresh temporary folder, set as NOTEWIRE_CAPTURE while the object lives.
 class CaptureFile {
-public:
+  public:
     CaptureFile();
     ~CaptureFile();
     const std::string &path() const { return path_; }
     std::vector<CaptureLine> lines() const;
     std::vector<uint32_t> messages() const;  // the packed messages, in order
-    void clear() const;                        // forget what was written so far
+    void clear() const;                      // forget what was written so far
 
-private:
+  private:
     std::string dir_, path_;
 };
 

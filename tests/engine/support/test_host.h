@@ -22,7 +22,7 @@ struct Box {
 };
 
 class TestHost {
-public:
+  public:
     TestHost();
     const NwHost *host() const { return &host_; }
 
@@ -32,7 +32,7 @@ public:
     std::vector<Box> boxes() const { return boxes_; }
     void answerNext(int32_t answer) { answers_.push_back(answer); }
 
-private:
+  private:
     static void onPost(void *context, uint32_t message, uint32_t wparam, uint32_t lparam);
     static int32_t onBox(void *context, const char *text, const char *caption, uint32_t style);
 
