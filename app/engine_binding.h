@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "notewire/notewire.h"
+
+// The three engine entry points the program calls, and the main window's handle passed with every command.
+struct EngineBinding {
+    using ControlFn = int32_t (*)(int32_t, int32_t, const NwHost *, const char *);
+    using SendFn = int32_t (*)(int32_t, int32_t, int32_t);
+    ControlFn controlMidiDrv = nullptr;
+    SendFn sME1 = nullptr;
+    SendFn sME5 = nullptr;
+    const NwHost *host = nullptr;  // the main window's handle: passed with every command
+    // ControlMidiDrv(command, arg, host, data); returns 0 when unbound
+    int32_t call(int32_t command, int32_t arg = 0, const char *data = "") const;
+};
+
+// The engine library loaded from a file; unloading it stops the engine's clock.
+class EngineLibrary {
+  public:
+    EngineLibrary() = default;
+    ~EngineLibrary();
+    EngineLibrary(const EngineLibrary &) = delete;
+    EngineLibrary &operator=(const EngineLibrary &) = delete;
+
+    bool load(const QString &path);
+    bool isLoaded() const { return handle_ != nullptr; }
+    // Fills the three entry points; false (and nothing bound) when one is missing.
+    bool bind(EngineBinding &binding) const;
+    void release();
+
+  private:
+    void *handle_ = nullptr;
+};

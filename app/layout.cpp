@@ -1,0 +1,194 @@
+#include "layout.h"
+
+#include <QFont>
+#include <algorithm>
+
+#include "program.h"
+#include "skin.h"
+
+namespace Layout {
+namespace {
+
+QRect scaled(const QRect &r, int (*f)(int)) {
+    return QRect(f(r.x()), f(r.y()), f(r.width()), f(r.height()));
+}
+
+// Controls placed directly on the window (menus and other top-level children are not controls).
+void scaleDirectControls(MainWindowControls &c, int (*f)(int)) {
+    for (QObject *child : c.window->children()) {
+        auto *w = qobject_cast<QWidget *>(child);
+        if (!w || w->isWindow()) continue;
+        const QRect r = scaled(w->geometry(), f);
+        if (auto *image = qobject_cast<ImageControl *>(w))
+            image->setBoundsRect(r.x(), r.y(), r.width(), r.height());
+        else
+            w->setGeometry(r);
+    }
+}
+
+void setFontSize(QWidget *w, int points) {
+    QFont font = w->font();
+    font.setPointSize(points);
+    w->setFont(font);
+}
+
+void fitProgressGauge(MainWindowControls &c) {
+    c.cGauge4->setGeometry(c.panel5->contentsRect());
+}
+
+}  // namespace
+
+void enlarge(Program &p) {
+    MainWindowControls &c = p.controls;
+    QWidget *window = c.window;
+    window->hide();
+
+    const QSize size(enlargeValue(window->width()), enlargeValue(window->height()));
+    window->resize(size);
+    window->setFixedSize(size);
+    const QPoint moved = window->pos() - kEnlargeShift;
+    window->move(std::max(0, moved.x()), std::max(0, moved.y()));
+
+    scaleDirectControls(c, enlargeValue);
+
+    for (Gauge *g : c.controllerGauges)
+        g->setGeometry(scaled(g->geometry(), enlargeValue).translated(0, 1));
+
+    c.panel10->setGeometry(615, 15, 42, 14);
+
+    for (ImageControl *thumb : c.verticalThumbs)
+        thumb->setBoundsRect(0, enlargeValue(thumb->y()), 21, 15);
+    for (ImageControl *thumb : c.horizontalThumbs)
+        thumb->setBoundsRect(enlargeValue(thumb->x()), 0, 15, 21);
+
+    p.hooks.enlargeKeyboardTables();
+
+    for (int i = 9; i <= 12; ++i) {
+        ImageControl *lamp = c.overlayImages[i];
+        lamp->setBoundsRect(lamp->x() + (i == 11 ? 1 : 0), lamp->y(), 13, 10);
+    }
+
+    p.state.enlarged = true;
+    Skin::loadKeyPictures(p, 1);
+
+    c.image4->setBoundsRect(c.image4->x(), c.image4->y(), c.image4->width() + 1, c.image4->height());
+    c.controllerButtons[1]->move(c.controllerButtons[1]->x() - 1, c.controllerButtons[1]->y());
+    c.controllerButtons[2]->move(c.controllerButtons[2]->x() + 1, c.controllerButtons[2]->y());
+    c.modeButtons[0]->move(c.modeButtons[0]->x(), c.modeButtons[0]->y() - 1);
+    c.modeButtons[1]->move(c.modeButtons[1]->x(), c.modeButtons[1]->y() + 1);
+
+    c.image4->setPicture(p.defaultLibrary.bitmap("BEIFENB14"));
+    c.image1->setPicture(p.defaultLibrary.bitmap("BEIFENB15"));
+    Skin::loadKeyPictures(p, 2);
+
+    for (QLabel *line : {c.label1, c.label2, c.label3})
+        setFontSize(line, enlargeValue(line->font().pointSize()));
+    for (auto &[number, button] : c.captionButtons)
+        setFontSize(button, 13);
+
+    for (QWidget *w : std::initializer_list<QWidget *>{c.label1, c.label2, c.label3, c.listBox1})
+        w->resize(w->width() + 2, w->height());
+    for (QWidget *w : std::initializer_list<QWidget *>{c.label3, c.listBox1})
+        w->resize(w->width(), w->height() + 2);
+
+    for (int i : {14, 13}) {
+        ImageControl *marker = c.overlayImages[i];
+        marker->setAutoSize(false);
+        marker->setStretch(true);
+        marker->resize(enlargeValue(marker->width()), enlargeValue(marker->height()));
+    }
+
+    c.progressBar2->setMaximum(enlargeValue(c.progressBar2->maximum()));
+
+    c.image7->clearPicture();
+    p.hooks.showBeat(5);
+
+    Skin::applyFlatButtons(p, p.defaultLibrary.holds("Flig") ? 1 : 0);
+
+    fitProgressGauge(c);
+    window->show();
+}
+
+void shrink(Program &p) {
+    MainWindowControls &c = p.controls;
+    QWidget *window = c.window;
+    window->hide();
+    window->move(window->pos() + kEnlargeShift);
+    p.state.enlarged = false;
+
+    const QSize size(shrinkValue(window->width()), shrinkValue(window->height()));
+    window->resize(size);
+    window->setFixedSize(size);
+    scaleDirectControls(c, shrinkValue);
+
+    for (int i = 0; i < 4; ++i) {
+        Gauge *g = c.controllerGauges[i];
+        // The first, third and fourth gauge have odd design lefts, which the two scalings lose a pixel of.
+        g->setGeometry(scaled(g->geometry(), shrinkValue).translated(i == 1 ? 0 : 1, 0));
+    }
+
+    c.panel10->setGeometry(395, 9, 42, 14);
+    const int verticalLefts[] = {15, 39, 56, 73};
+    for (int i = 0; i < 4; ++i)
+        c.verticalPanels[i]->setGeometry(verticalLefts[i], 80, 11, 41);
+    const int horizontalLefts[] = {300, 348, 396};
+    for (int i = 0; i < 3; ++i)
+        c.horizontalPanels[i]->setGeometry(horizontalLefts[i], 112, 45, 11);
+    c.panel5->setGeometry(268, 57, 143, 11);
+    for (int i = 0; i < 4; ++i) {
+        ImageControl *thumb = c.verticalThumbs[i];
+        int top = shrinkValue(thumb->y());
+        if (i == 3) top = std::max(top, 1);  // keyboard volume
+        thumb->setBoundsRect(0, top, 11, 14);
+    }
+    for (ImageControl *thumb : c.horizontalThumbs)
+        thumb->setBoundsRect(shrinkValue(thumb->x()), 0, 14, 11);
+
+    p.hooks.shrinkKeyboardTables();
+
+    const int lampLefts[] = {244, 257, 269, 282};
+    for (int i = 0; i < 4; ++i) {
+        ImageControl *lamp = c.overlayImages[9 + i];
+        lamp->setBoundsRect(i == 2 ? lampLefts[i] : lamp->x(), lamp->y(), 8, 6);
+    }
+
+    Skin::loadSkin(p);
+    Skin::loadKeyPictures(p, 1);
+    c.image4->setPicture(p.defaultLibrary.bitmap("BEIFENB13"));
+
+    for (QLabel *line : {c.label1, c.label2, c.label3})
+        setFontSize(line, 9);
+    for (auto &[number, button] : c.captionButtons)
+        setFontSize(button, 9);
+    c.label1->resize(97, c.label1->height());
+    c.label2->resize(97, c.label2->height());
+    c.label3->resize(97, 15);
+    c.listBox1->resize(97, 43);
+
+    for (int i : {14, 13}) {
+        c.overlayImages[i]->setAutoSize(true);
+        c.overlayImages[i]->setStretch(false);
+    }
+    c.progressBar2->setMaximum(shrinkValue(c.progressBar2->maximum()));
+
+    const int modeTops[] = {78, 93, 108};
+    for (int i = 0; i < 3; ++i)
+        c.modeButtons[i]->setGeometry(92, modeTops[i], 27, 15);
+    const int controllerLefts[] = {11, 38, 65, 92};
+    for (int i = 0; i < 4; ++i)
+        c.controllerButtons[i]->setGeometry(controllerLefts[i], 41, 27, 15);
+    c.image4->setBoundsRect(11, 130, 421, 75);
+    c.paintBox2->setGeometry(11, 130, 421, 75);
+
+    fitProgressGauge(c);
+    window->show();
+}
+
+void toggle(Program &p) {
+    if (p.state.enlarged)
+        shrink(p);
+    else
+        enlarge(p);
+}
+
+}  // namespace Layout

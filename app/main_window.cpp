@@ -1,0 +1,144 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QWindow>
+
+#include "engine_host.h"
+#include "layout.h"
+#include "startup.h"
+
+namespace {
+constexpr int kTimer1Interval = 50;
+constexpr int kDesignWidth = 450;
+constexpr int kDesignHeight = 238;
+}  // namespace
+
+MainWindow::MainWindow(DialogService &dialogs, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), program_(dialogs) {
+    setWindowTitle("Piano");
+    setFixedSize(kDesignWidth, kDesignHeight);
+    QFont font(QStringList{"SimSun", "WenQuanYi Micro Hei", "Noto Sans CJK SC"}, 9);
+    setFont(font);
+    program_.controls = buildMainWindowControls(this);
+
+    hostContext_.receiver = this;
+    hostContext_.dialogs = &dialogs;
+    program_.host = makeEngineHost(&hostContext_);
+
+    timer1_.setInterval(kTimer1Interval);
+    connect(&timer1_, &QTimer::timeout, this, [this] { program_.hooks.timer1Tick(); });
+    connectControls();
+}
+
+MainWindow::~MainWindow() {
+    shutdown();
+}
+
+bool MainWindow::start() {
+    if (!Startup::formCreate(program_)) {
+        ended_ = true;
+        return false;
+    }
+    started_ = true;
+    timer1_.start();
+    qApp->installEventFilter(this);
+    return true;
+}
+
+void MainWindow::shutdown() {
+    if (!started_ || destroyed_) return;
+    destroyed_ = true;
+    timer1_.stop();
+    qApp->removeEventFilter(this);
+    Startup::formDestroy(program_);
+}
+
+void MainWindow::connectControls() {
+    MainWindowControls &c = program_.controls;
+    connect(c.speedButton1, &QAbstractButton::clicked, this, &MainWindow::closeButtonClicked);
+    connect(c.speedButton17, &QAbstractButton::clicked, this, [this] { showMinimized(); });
+    connect(c.speedButton19, &QAbstractButton::clicked, this, &MainWindow::toggleLayout);
+}
+
+void MainWindow::guarded(const std::function<void()> &action) {
+    try {
+        action();
+    } catch (const MissingBitmap &error) {
+        program_.dialogs.messageBox(error.message(), "Piano", NW_MB_OK | NW_MB_ICONERROR);
+    }
+}
+
+void MainWindow::toggleLayout() {
+    guarded([this] { Layout::toggle(program_); });
+    // The window is hidden while the layout changes; a change that stopped half-way must not leave it so.
+    if (!isVisible()) show();
+}
+
+void MainWindow::closeButtonClicked() {
+    if (!Startup::closePrompt(program_)) return;
+    closeApproved_ = true;
+    close();
+}
+
+void MainWindow::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (shownOnce_ || !started_) return;
+    shownOnce_ = true;
+    if (!Startup::formShow(program_)) {
+        ended_ = true;
+        emit programEnded();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    // A close from outside (the window manager, the session) asks the same question as the close button.
+    if (!closeApproved_ && started_ && !ended_ && !Startup::closePrompt(program_)) {
+        event->ignore();
+        return;
+    }
+    closeApproved_ = true;
+    event->accept();
+}
+
+void MainWindow::customEvent(QEvent *event) {
+    if (event->type() != EngineMessageEvent::eventType()) return QWidget::customEvent(event);
+    const auto *message = static_cast<EngineMessageEvent *>(event);
+    if (!destroyed_) program_.hooks.engineMessage(message->message, message->wparam, message->lparam);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent *event) {
+    program_.hooks.popupMenuOpening();
+    program_.controls.popupMenu1->popup(event->globalPos());
+}
+
+bool MainWindow::startDragIfInStrip(QObject *watched, QMouseEvent *event) {
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || event->button() != Qt::LeftButton) return false;
+    if (widget != this && !isAncestorOf(widget)) return false;
+    // The window-button panel reaches into the strip and keeps its own clicks.
+    QWidget *buttons = program_.controls.panel10;
+    if (widget == buttons || buttons->isAncestorOf(widget)) return false;
+    const QPoint client = widget->mapTo(this, event->position().toPoint());
+    if (!Layout::inDragStrip(client, program_.state.enlarged)) return false;
+    if (QWindow *handle = windowHandle()) handle->startSystemMove();
+    return true;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            if (startDragIfInStrip(watched, static_cast<QMouseEvent *>(event))) return true;
+            break;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            // Key preview: every key reaches the window's platform handle once, before the focused control.
+            if (watched == windowHandle() && !destroyed_)
+                return program_.hooks.keyEvent(static_cast<QKeyEvent *>(event));
+            break;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+
+// Song transport state of the main window.
+enum PlayStateValue : int16_t {
+    PlayFilesChosen = 0,
+    PlayPlaying = 1,
+    PlayStopped = 2,
+    PlayPaused = 3,
+    PlayIdle = 5,
+};
+
+// 0 play mode, 1 record mode, 2 record mode while the recording buffer plays back.
+enum RecordModeValue : uint8_t { RecordPlay = 0, RecordRecord = 1, RecordPlayback = 2 };
+
+// Display views of the small screen.
+enum DisplayViewValue : int { ViewTextLines = 1, ViewSongList = 2, ViewLevelMeter = 3 };
+
+constexpr int kMaxSongs = 100;
+
+// Every file the program uses, built once from the installation directory.
+struct ProgramPaths {
+    QString installDir;
+    QString settingsFile;        // "Piano"
+    QString keyFile;             // "Key"
+    QString songListFile;        // "Files"
+    QString accompListFile;      // "TkbFile"
+    QString functionBackground;  // "Back.bmp"
+    QString settingsBackground;  // "Back1.bmp"
+    QString helpPage;            // "Help/PianoHlp.htm"
+    QString accompFolder;        // "伴奏/"
+
+    static ProgramPaths under(const QString &installDir);
+};
+
+// Values kept in the settings file between runs; start values are those of a first run. The control
+// panel and the main timer keep `buttons` and `sliders` current, and shutdown writes them back.
+struct StoredSettings {
+    // Controller button values 1..4, then the selected cells of panel modes 1..3.
+    std::array<int, 7> buttons{};
+    int panelMode = 0;         // "inx1"
+    int controllerButton = 0;  // "CortrorButton"
+    int deviceId = -1;         // "DrviveID"
+    uint8_t controlCode = 0;   // "ControlCode", one byte
+    bool savePlay = false;
+    bool saveTkb = false;
+    int colour = 0x0FFFFFFF;
+    // Slider thumb positions: master volume top, then Control1..Control6.
+    std::array<int, 7> sliders{8, 8, 8, 8, 8, 8, 8};
+};
+
+struct ProgramState {
+    ProgramPaths paths;
+    StoredSettings settings;
+
+    int16_t playState = PlayIdle;
+    uint8_t recordMode = RecordPlay;
+    bool loopPlay = false;
+    QStringList songPaths;  // full path of each row of the song list, at most kMaxSongs
+    bool enlarged = false;
+    int functionPage = 0;
+    int settingsPage = 0;
+    int tickCount = 0;
+    int keyboardVelocity = 127;
+    int controllerTarget = 0;
+    int displayView = ViewLevelMeter;
+    bool progressShown = false;
+    bool focusLatch = false;
+    bool deviceOpen = false;  // MDRV_OPEN has been sent and the device not yet closed
+};

@@ -1,0 +1,309 @@
+#include "startup.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "display_view.h"
+#include "install_registry.h"
+#include "layout.h"
+#include "list_file.h"
+#include "program.h"
+#include "skin.h"
+
+namespace Startup {
+
+const char *const kNoPermissionMessage = "可能是没有权限，请以管理员身份运行本程序！";
+const char *const kNotInstalledMessage = "本软件没有正确安装，请运行安装程序!";
+const char *const kBufferNotSavedMessage = "录音缓冲包含MIDI事件，是否保存!";
+
+namespace {
+
+constexpr int kHintDuration = 35000;
+constexpr int kClientWidth = 450;
+constexpr int kClientHeight = 210;
+
+bool fileExists(const QString &path) {
+    return QFileInfo(path).isFile();
+}
+
+void showError(Program &p, const char *text) {
+    p.dialogs.messageBox(QString::fromUtf8(text), QString(), NW_MB_OK | NW_MB_ICONERROR);
+}
+
+// The default bitmaps: "BeiFen.dat", or the library named by RESDPathMax (no fallback if that fails).
+bool loadDefaultLibrary(Program &p) {
+    const QString shipped = p.state.paths.installDir + "/BeiFen.dat";
+    if (!fileExists(shipped)) return false;
+    p.defaultLibrary.load(shipped);
+    const QString replacement = p.settings.readString("Directory", "RESDPathMax");
+    if (!replacement.isEmpty() && fileExists(replacement)) {
+        p.defaultLibrary.release();
+        p.defaultLibrary.load(replacement);
+    }
+    return true;
+}
+
+// The skin: "resource.skn", or the library named by RESDPath, falling back to "resource.skn".
+bool loadSkinLibrary(Program &p) {
+    const QString shipped = p.state.paths.installDir + "/resource.skn";
+    if (!fileExists(shipped)) return false;
+    p.skinLibrary.load(shipped);
+    const QString replacement = p.settings.readString("Directory", "RESDPath");
+    if (!replacement.isEmpty() && fileExists(replacement)) {
+        p.skinLibrary.release();
+        if (!p.skinLibrary.load(replacement)) p.skinLibrary.load(shipped);
+    }
+    return true;
+}
+
+void applyStoredSettings(Program &p) {
+    const SettingsFile &ini = p.settings;
+    StoredSettings &s = p.state.settings;
+    MainWindowControls &c = p.controls;
+
+    s.colour = ini.readInt("set", "Color", 0x0FFFFFFF);
+    Skin::applyColour(p, s.colour);
+    for (int i = 0; i < 4; ++i) {
+        s.buttons[i] = ini.readInt("Piano", QString("Button%1").arg(i + 1).toLatin1().constData(), 8);
+        c.controllerGauges[i]->setProgress(s.buttons[i]);
+    }
+    for (int i = 4; i < 7; ++i)
+        s.buttons[i] = ini.readInt("Piano", QString("Button%1").arg(i + 1).toLatin1().constData(), 8);
+    s.panelMode = ini.readInt("Piano", "inx1", 1);
+    s.controllerButton = ini.readInt("Piano", "CortrorButton", 1);
+    p.state.controllerTarget = s.controllerButton;
+    p.hooks.selectControllerButton(s.controllerButton);
+    s.deviceId = ini.readInt("set", "DrviveID", -1);
+    const int left = ini.readInt("Piano", "Left", 200);
+    const int top = ini.readInt("Piano", "Top", 200);
+    c.window->move(left, top);
+    Skin::applyFlatButtons(p, ini.readInt("set", "ButtonFlat", 1));
+    s.controlCode = static_cast<uint8_t>(ini.readInt("set", "ControlCode", 7));
+    p.engine.call(MDRV_SET_ACCOMP_CONTROLLER, s.controlCode);
+    s.savePlay = ini.readInt("set", "SavePlay", 0) != 0;
+    s.saveTkb = ini.readInt("set", "SaveTkb", 0) != 0;
+    Skin::applyPlainPictures(p, ini.readInt("set", "PicFlat", 1));
+}
+
+// No settings file could be made: keep going on first-run values.
+void startWithoutSettings(Program &p) {
+    StoredSettings &s = p.state.settings;
+    p.settings.createEmpty();
+    p.settings.writeInt("Piano", "Left", p.controls.window->x());
+    p.settings.writeInt("Piano", "Top", p.controls.window->y());
+    p.settings.writeString("Set", "DrviveID", "-1");
+    s.controllerButton = 1;
+    s.panelMode = 1;
+    s.buttons[0] = s.buttons[1] = s.buttons[2] = 7;
+    s.deviceId = -1;
+}
+
+void loadSongList(Program &p) {
+    const QString path = p.state.paths.songListFile;
+    if (!fileExists(path)) {
+        ListFile::createEmpty(path);
+        return;
+    }
+    // The list holds at most kMaxSongs rows; further lines of a longer file are ignored.
+    const QStringList lines = ListFile::read(path).mid(0, kMaxSongs);
+    p.state.songPaths = lines;
+    for (const QString &line : lines)
+        p.controls.listBox1->addItem(QFileInfo(line).fileName());
+    p.controls.listBox1->setCurrentRow(-1);
+}
+
+void loadAccompList(Program &p) {
+    const QString path = p.state.paths.accompListFile;
+    QListWidget *list = p.controls.listBox2;
+    if (!fileExists(path)) {
+        ListFile::createEmpty(path);
+        return;
+    }
+    list->addItems(ListFile::read(path));
+    list->setCurrentRow(0);
+    list->setEnabled(false);
+    list->hide();
+}
+
+void setUpHints(Program &p) {
+    for (QWidget *w : p.controls.window->findChildren<QWidget *>())
+        w->setToolTipDuration(kHintDuration);
+}
+
+bool runCreate(Program &p) {
+    ProgramState &state = p.state;
+    MainWindowControls &c = p.controls;
+
+    // Without a recorded installation there is nowhere to read or write: say so and end, before any
+    // file is touched.
+    const std::optional<QString> installDir = InstallRegistry::installDir();
+    if (!installDir) {
+        showError(p, kNotInstalledMessage);
+        return false;
+    }
+    QDir::setCurrent(*installDir);
+    state.paths = ProgramPaths::under(*installDir);
+    p.settings = SettingsFile(state.paths.settingsFile);
+
+    if (!loadDefaultLibrary(p)) return false;
+    if (!loadSkinLibrary(p)) return false;
+    const QString enginePath = state.paths.installDir + "/libnotewire.so";
+    if (!fileExists(enginePath) || !p.engineLibrary.load(enginePath)) return false;
+
+    createOverlayImages(c);
+    if (!p.bindEngine(p.engineLibrary, p.engine)) return false;
+    p.engine.host = &p.host;
+
+    try {
+        Skin::loadSkin(p);
+    } catch (const MissingBitmap &) {
+        showError(p, kNoPermissionMessage);
+        return false;
+    }
+
+    if (p.settings.exists())
+        applyStoredSettings(p);
+    else
+        startWithoutSettings(p);
+
+    p.hooks.loadKeyboardState(state.paths.keyFile);
+    loadSongList(p);
+    loadAccompList(p);
+
+    c.window->setFixedSize(kClientWidth, kClientHeight);
+
+    p.engine.call(MDRV_OPEN, state.settings.deviceId);
+    state.deviceOpen = true;
+
+    state.playState = PlayIdle;
+    c.window->setWindowTitle("Piano");
+    p.hooks.setPanelMode(state.settings.panelMode);
+
+    state.loopPlay = false;
+    state.recordMode = RecordPlay;
+    state.keyboardVelocity = 127;
+    p.hooks.showBeat(5);
+    DisplayView::setView(p, ViewLevelMeter);
+    state.progressShown = false;
+    state.focusLatch = true;
+
+    setUpHints(p);
+
+    Skin::loadKeyPictures(p, 1);
+    c.image4->setPicture(p.defaultLibrary.bitmap("BEIFENB13"));
+    state.enlarged = false;
+    state.tickCount = 0;
+    return true;
+}
+
+}  // namespace
+
+bool formCreate(Program &p) {
+    try {
+        if (runCreate(p)) return true;
+    } catch (const MissingBitmap &error) {
+        // A bitmap missing outside the skin load: report it as the framework would and end.
+        p.dialogs.messageBox(error.message(), "Piano", NW_MB_OK | NW_MB_ICONERROR);
+    }
+    abandon(p);
+    return false;
+}
+
+bool formShow(Program &p) {
+    if (!InstallRegistry::installDir()) {
+        showError(p, kNotInstalledMessage);
+        return false;
+    }
+    MainWindowControls &c = p.controls;
+    for (int i = 9; i <= 12; ++i) {
+        c.overlayImages[i]->setAutoSize(false);
+        c.overlayImages[i]->setStretch(true);
+    }
+
+    if (p.settings.readInt("Piano", "MaxMin", 0) != 0) {
+        c.window->move(c.window->pos() + Layout::kEnlargeShift);
+        Layout::enlarge(p);
+    }
+
+    StoredSettings &s = p.state.settings;
+    s.sliders[0] = p.settings.readInt("Piano", "Volume", 8);
+    for (int i = 1; i <= 6; ++i)
+        s.sliders[i] = p.settings.readInt("Piano", QString("Control%1").arg(i).toLatin1().constData(), 8);
+    c.verticalThumbs[0]->move(c.verticalThumbs[0]->x(), s.sliders[0]);
+    for (int i = 1; i <= 3; ++i)
+        c.verticalThumbs[i]->move(c.verticalThumbs[i]->x(), s.sliders[i]);
+    for (int i = 0; i < 3; ++i)
+        c.horizontalThumbs[i]->move(s.sliders[4 + i], c.horizontalThumbs[i]->y());
+
+    QFont font = c.window->font();
+    font.setPointSize(9);
+    c.window->setFont(font);
+    return true;
+}
+
+bool closePrompt(Program &p) {
+    if (p.engine.call(MDRV_GET_BUFFER_COUNT) == 0) return true;
+    const int32_t answer =
+        p.dialogs.messageBox(QString::fromUtf8(kBufferNotSavedMessage), QStringLiteral("新建"),
+                             DialogService::kYesNoCancel | NW_MB_ICONWARNING);
+    if (answer == NW_IDYES) {
+        const int remembered = p.state.functionPage;
+        p.state.functionPage = 1;
+        p.hooks.openFunctionDialog(1, true);
+        p.state.functionPage = remembered;
+        return true;
+    }
+    if (answer == NW_IDNO) {
+        p.engine.call(MDRV_CLEAR_BUFFER);
+        return true;
+    }
+    return false;
+}
+
+void formDestroy(Program &p) {
+    MainWindowControls &c = p.controls;
+    for (ImageControl *&image : c.overlayImages) {
+        delete image;
+        image = nullptr;
+    }
+    p.engine.call(MDRV_CLOSE_DEVICE);
+    p.state.deviceOpen = false;
+    p.engine = EngineBinding{};
+    p.engineLibrary.release();
+    p.skinLibrary.release();
+    p.defaultLibrary.release();
+
+    p.hooks.saveKeyboardState(p.state.paths.keyFile);
+
+    const SettingsFile &ini = p.settings;
+    const StoredSettings &s = p.state.settings;
+    ini.writeInt("Piano", "Volume", c.verticalThumbs[0]->y());
+    for (int i = 1; i <= 6; ++i)
+        ini.writeInt("Piano", QString("Control%1").arg(i).toLatin1().constData(), s.sliders[i]);
+    for (int i = 0; i < 7; ++i)
+        ini.writeInt("Piano", QString("Button%1").arg(i + 1).toLatin1().constData(), s.buttons[i]);
+    ini.writeInt("Piano", "inx1", s.panelMode);
+    ini.writeInt("Piano", "CortrorButton", s.controllerButton);
+    ini.writeString("Set", "SavePlay", s.savePlay ? "1" : "0");
+    ini.writeString("Set", "SaveTkb", s.saveTkb ? "1" : "0");
+    ini.writeInt("Piano", "Left", c.window->x());
+    ini.writeInt("Piano", "Top", c.window->y());
+    ini.writeInt("Set", "ControlCode", s.controlCode);
+    ini.writeString("Piano", "MaxMin", p.state.enlarged ? "1" : "0");
+
+    QStringList accompaniments;
+    for (int i = 0; i < c.listBox2->count(); ++i)
+        accompaniments << c.listBox2->item(i)->text();
+    ListFile::write(p.state.paths.accompListFile, accompaniments);
+}
+
+void abandon(Program &p) {
+    if (p.state.deviceOpen) p.engine.call(MDRV_CLOSE_DEVICE);
+    p.state.deviceOpen = false;
+    p.engine = EngineBinding{};
+    p.engineLibrary.release();
+    p.skinLibrary.release();
+    p.defaultLibrary.release();
+}
+
+}  // namespace Startup
