@@ -203,7 +203,7 @@ bool formCreate(Program &p) {
         if (runCreate(p)) return true;
     } catch (const MissingBitmap &error) {
         // A bitmap missing outside the skin load: report it as the framework would and end.
-        p.dialogs.messageBox(QString::fromStdString(error.what()), "Piano", NW_MB_OK | NW_MB_ICONERROR);
+        p.dialogs.messageBox(error.message(), "Piano", NW_MB_OK | NW_MB_ICONERROR);
     }
     abandon(p);
     return false;

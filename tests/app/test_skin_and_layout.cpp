@@ -177,3 +177,18 @@ TEST(Layout, DragStripIsTwentyPixelsHighNormallyAndThirtyEnlarged) {
     for (const Case &c : cases)
         EXPECT_EQ(Layout::inDragStrip(c.point, c.enlarged), c.drags) << c.point.x() << "," << c.point.y();
 }
+
+TEST(Layout, APictureMissingFromTheDefaultsStopsTheChangeWithAMessageAndKeepsTheWindowShown) {
+    Installation installation;
+    QStringList incomplete = SkinFixture::defaultNames();
+    incomplete.removeAll("BEIFENB14");
+    ASSERT_TRUE(SkinFixture::writeLibrary(installation.dir(), "BeiFen.dat", incomplete));
+    RunningWindow run(installation);
+    ASSERT_TRUE(run.start());
+    run.show();
+    run.controls().speedButton19->click();
+    ASSERT_EQ(run.dialogs.shown.size(), 1u);
+    EXPECT_TRUE(run.dialogs.shown[0].text.contains("BEIFENB14"));
+    EXPECT_TRUE(run.window().isVisible());
+    run.window().shutdown();
+}
