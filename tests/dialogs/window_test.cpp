@@ -40,6 +40,8 @@ class DialogInWindowTest : public ::testing::Test {
         ASSERT_TRUE(QFile::copy(PIANO_TEST_DEFAULTS, install + "/BeiFen.dat"));
         ASSERT_TRUE(QFile::link(PIANO_TEST_ENGINE, install + "/libnotewire.so"));
         ASSERT_TRUE(InstallRegistry::writeInstallDir(install));
+        // The engine's device writes a text capture: no sound card needed.
+        qputenv("NOTEWIRE_CAPTURE", QFile::encodeName(install + "/capture.txt"));
         window = std::make_unique<MainWindow>(dialogs);
         wiring = std::make_unique<PerformanceWiring>(*window);
         opener =
