@@ -53,6 +53,7 @@ int32_t Engine::loadSong(Lock &lock, int32_t device, const char *path) {
         s_.songLength = read.records;
         s_.songState = SONG_STOPPED;
         s_.division = read.division;
+        s_.songTracks = read.tracks;
         s_.songPosition = 0;
         s_.programMode = PROG_SONG;
         s_.bendWord = 0x4000;
