@@ -94,6 +94,13 @@ inline Bytes smf(const std::vector<Track> &tracks, uint16_t division = 96) {
     return out;
 }
 
+// A one-track file around raw track data.
+inline Bytes withTrackData(Bytes data) {
+    Bytes out = smfHeader(1, 96);
+    appendTrackChunk(out, data);
+    return out;
+}
+
 // A file in a fresh temporary directory, removed with it.
 class TempDir {
   public:

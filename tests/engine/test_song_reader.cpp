@@ -46,12 +46,6 @@ class SongReader : public ::testing::Test {
     std::unique_ptr<uint8_t[]> image_;
 };
 
-Bytes withTrackData(Bytes data, int tracks = 1) {
-    Bytes out = smfHeader(uint16_t(tracks), 96);
-    appendTrackChunk(out, data);
-    return out;
-}
-
 Bytes riff(std::vector<std::pair<std::string, Bytes>> chunks, const char *form = "RMID") {
     Bytes body(form, form + 4);
     for (auto &[id, data] : chunks) {
