@@ -25,7 +25,9 @@ bool Engine::openDevice() {
     return out_ != nullptr;
 }
 
-void Engine::closeDevice() { out_.reset(); }
+void Engine::closeDevice() {
+    out_.reset();
+}
 
 bool Engine::reopenDevice() {
     closeDevice();

@@ -31,6 +31,7 @@ int32_t Engine::loadSong(Lock &lock, int32_t device, const char *path) {
     s_.songState = SONG_STOPPED;
     s_.deviceId = device;
     postResetNotice();
+    silenceSongRing();  // the song stops here; what it holds must not keep sounding
 
     // The file is read without the lock so the clock keeps ticking; nothing of the state changes meanwhile.
     FileImage image;
