@@ -107,6 +107,19 @@ TEST(Playback, PatternWaitsDeltaTimesTwentyOverSpeedPlusTwoAndWrapsAtOnce) {
     }
 }
 
+TEST(Playback, OneNotePatternRepeatsAtItsOwnPaceReleasingTheNoteBefore) {
+    Capture capture;
+    ManualEngine e;
+    e.s().pattern[0] = {10, 0x90, 60, 100, 0, 0};
+    e.s().patternLength = 1;
+    e.command(MDRV_START_ACCOMP);  // speed 5: 10 x 20 / 7 = 28
+    e.ticks(29 * 3);
+    std::vector<uint32_t> notes;
+    for (uint32_t m : capture.messages())
+        if ((m & 0xF0) == 0x90) notes.push_back(m);
+    EXPECT_EQ(notes, (std::vector<uint32_t>{0x7F3C90, 0x3C90, 0x7F3C90, 0x3C90, 0x7F3C90}));
+}
+
 // A song that keeps notes sounding on channels 0 to 2: a note-on every 10 file ticks, each released 35
 // ticks later.
 Bytes denseSong() {
