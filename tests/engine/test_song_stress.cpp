@@ -125,7 +125,7 @@ TEST(SongStress, ClockThreadPlaysWhileCommandsAndSendersRun) {
             }
             ++step;
         }
-        EXPECT_GT(engine.clock().ticks(), 500u);
+        EXPECT_GT(engine.clock().ticks(), 100u);  // the clock really ran alongside
         cmd(MDRV_CLOSE_DEVICE);
     }
     unsetenv("NOTEWIRE_CAPTURE");
