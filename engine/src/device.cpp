@@ -25,9 +25,7 @@ bool Engine::openDevice() {
     return out_ != nullptr;
 }
 
-void Engine::closeDevice() {
-    out_.reset();
-}
+void Engine::closeDevice() { out_.reset(); }
 
 bool Engine::reopenDevice() {
     closeDevice();
