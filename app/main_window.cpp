@@ -7,6 +7,7 @@
 
 #include "engine_host.h"
 #include "layout.h"
+#include "program_parts.h"
 #include "startup.h"
 
 namespace {
@@ -30,6 +31,7 @@ MainWindow::MainWindow(DialogService &dialogs, QWidget *parent)
     timer1_.setInterval(kTimer1Interval);
     connect(&timer1_, &QTimer::timeout, this, [this] { program_.hooks.timer1Tick(); });
     connectControls();
+    attachProgramParts(program_);
 }
 
 MainWindow::~MainWindow() {
@@ -60,6 +62,12 @@ void MainWindow::connectControls() {
     connect(c.speedButton1, &QAbstractButton::clicked, this, &MainWindow::closeButtonClicked);
     connect(c.speedButton17, &QAbstractButton::clicked, this, [this] { showMinimized(); });
     connect(c.speedButton19, &QAbstractButton::clicked, this, &MainWindow::toggleLayout);
+    auto openAbout = [this] {
+        program_.state.settingsPage = 2;
+        guarded([this] { program_.hooks.openSettingsDialog(2); });
+    };
+    connect(c.image3, &ImageControl::clicked, this, openAbout);
+    connect(c.menuItems.at("N7"), &QAction::triggered, this, openAbout);
 }
 
 void MainWindow::guarded(const std::function<void()> &action) {
