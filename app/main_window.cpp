@@ -8,6 +8,7 @@
 #include "engine_host.h"
 #include "layout.h"
 #include "startup.h"
+#include "transport_wiring.h"
 
 namespace {
 constexpr int kTimer1Interval = 50;
@@ -60,6 +61,7 @@ void MainWindow::connectControls() {
     connect(c.speedButton1, &QAbstractButton::clicked, this, &MainWindow::closeButtonClicked);
     connect(c.speedButton17, &QAbstractButton::clicked, this, [this] { showMinimized(); });
     connect(c.speedButton19, &QAbstractButton::clicked, this, [this] { Layout::toggle(program_); });
+    TransportWiring::wire(program_);
 }
 
 void MainWindow::closeButtonClicked() {
