@@ -27,9 +27,18 @@ class MouseRouter : public QObject {
 
     explicit MouseRouter(QObject *parent) : QObject(parent) {}
 
-    void onEnter(QWidget *w, Action a) { watch(w), enter_[w] = std::move(a); }
-    void onPress(QWidget *w, PressAction a) { watch(w), press_[w] = std::move(a); }
-    void onDoubleClick(QWidget *w, Action a) { watch(w), doubleClick_[w] = std::move(a); }
+    void onEnter(QWidget *w, Action a) {
+        w->installEventFilter(this);
+        enter_[w] = std::move(a);
+    }
+    void onPress(QWidget *w, PressAction a) {
+        w->installEventFilter(this);
+        press_[w] = std::move(a);
+    }
+    void onDoubleClick(QWidget *w, Action a) {
+        w->installEventFilter(this);
+        doubleClick_[w] = std::move(a);
+    }
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
@@ -53,8 +62,6 @@ class MouseRouter : public QObject {
     }
 
   private:
-    void watch(QWidget *w) { w->installEventFilter(this); }
-
     std::map<QObject *, Action> enter_;
     std::map<QObject *, PressAction> press_;
     std::map<QObject *, Action> doubleClick_;

@@ -1,5 +1,6 @@
 // Opening files, the song list and the timer's song and buffer endings, with the real engine clock.
 #include <QFile>
+#include <QTest>
 #include <functional>
 
 #include "display_view.h"
@@ -62,6 +63,17 @@ TEST_F(SongListTest, OpeningFillsTheListAndTheFilesFile) {
     dialogs.fileChoices.clear();
     SongList::openFiles(program());
     EXPECT_EQ(dialogs.openFolders.back(), root.path());
+}
+
+TEST_F(SongListTest, OpenButtonActsOnlyOnAReleaseInsideIt) {
+    SpeedButton *open = controls().speedButton6;
+    QTest::mousePress(open, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(open, Qt::LeftButton, {}, QPoint(60, 5));
+    EXPECT_TRUE(dialogs.openFolders.empty());
+    QTest::mouseClick(open, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(dialogs.openFolders.size(), 1u);
+    controls().menuItems.at("N6")->trigger();
+    EXPECT_EQ(dialogs.openFolders.size(), 2u);
 }
 
 TEST_F(SongListTest, AtMostAHundredFiles) {
@@ -151,7 +163,7 @@ TEST_F(SongListTest, EndOfSongAdvancesUntilTheLastRow) {
     SongList::doubleClick(program(), 0);
     // Both songs play through, then nothing more is loaded.
     ASSERT_TRUE(tickUntil([&] { return controls().listBox1->currentRow() == 1; }, 3000));
-    EXPECT_EQ(state().tickCount, 91);  // 90 from the advance, and this tick's own step
+    EXPECT_EQ(state().tickCount, 90);
     ASSERT_TRUE(tickUntil([&] { return notesPlayed().size() >= 4; }, 3000));
     runFor(300);
     for (int i = 0; i < 10; ++i) tick();

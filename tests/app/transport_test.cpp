@@ -69,11 +69,10 @@ TEST_F(TransportTest, ButtonsMoveTheTransportState) {
         EXPECT_EQ(state().playState, c.expectPlay);
         EXPECT_EQ(controls().listBox1->isEnabled(), c.listEnabled);
         const bool warned = c.button == Play && c.mode == RecordRecord && !c.buffered;
-        ASSERT_EQ(dialogs.boxes.size(), warned ? 1u : 0u);
-        if (warned) {
-            EXPECT_EQ(dialogs.boxes[0].text, "没有发现一个事件请检查是否录音,或录音为零!");
-            EXPECT_EQ(dialogs.boxes[0].caption, "没有录音");
-        }
+        const auto noRecording = std::count_if(dialogs.boxes.begin(), dialogs.boxes.end(), [](const auto &box) {
+            return box.caption == "没有录音" && box.text == "没有发现一个事件请检查是否录音,或录音为零!";
+        });
+        EXPECT_EQ(noRecording, warned ? 1 : 0);
     }
 }
 
