@@ -2,7 +2,7 @@
 
 #include "program.h"
 
-namespace Display {
+namespace DisplayLines {
 
 namespace {
 
@@ -104,4 +104,4 @@ void renderIdle(Program &p, const QString &) {
     show(p, idleLine(1), idleLine(2), idleLine(3));
 }
 
-}  // namespace Display
+}  // namespace DisplayLines

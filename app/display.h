@@ -6,7 +6,7 @@ struct Program;
 
 // The three text lines of the display. Every renderer but the idle one puts its text first on line 1;
 // all of them end the progress read-out on line 1.
-namespace Display {
+namespace DisplayLines {
 
 void renderStatus(Program &program, const QString &text);
 void renderControllers(Program &program, const QString &text);
@@ -18,4 +18,4 @@ void renderIdle(Program &program, const QString &text = {});
 QString idleLine(int line);
 void setLines(Program &program, const QString &line1, const QString &line2, const QString &line3);
 
-}  // namespace Display
+}  // namespace DisplayLines

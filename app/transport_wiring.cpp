@@ -122,14 +122,14 @@ void wireStatusHovers(Program &p) {
     Program *program = &p;
     auto status = [program](SpeedButton *b, const char *text) {
         const QString t = QString::fromUtf8(text);
-        onHover(b, [program, t] { Display::renderStatus(*program, t); });
+        onHover(b, [program, t] { DisplayLines::renderStatus(*program, t); });
     };
     status(c.speedButton16, "新建文件LD");
     status(c.speedButton15, " 保存文件...LD");
-    onHover(c.speedButton11, [program] { Display::renderStatus(*program, playHoverText(program->state)); });
-    onHover(c.speedButton12, [program] { Display::renderStatus(*program, pauseHoverText(program->state)); });
+    onHover(c.speedButton11, [program] { DisplayLines::renderStatus(*program, playHoverText(program->state)); });
+    onHover(c.speedButton12, [program] { DisplayLines::renderStatus(*program, pauseHoverText(program->state)); });
     onHover(c.speedButton13, [program] {
-        Display::renderStatus(*program, program->state.recordMode != RecordPlay
+        DisplayLines::renderStatus(*program, program->state.recordMode != RecordPlay
                                             ? QStringLiteral("开始录音...LD")
                                             : QStringLiteral("终止演奏...LD"));
     });
@@ -160,35 +160,35 @@ void wireOtherHovers(Program &p, MouseRouter *router) {
     Program *program = &p;
     for (int i = 0; i < 4; ++i) {
         const QString text = QStringLiteral("控制按钮%1.LD ").arg(i + 1);
-        onHover(c.controllerButtons[i], [program, text] { Display::renderControllers(*program, text); });
+        onHover(c.controllerButtons[i], [program, text] { DisplayLines::renderControllers(*program, text); });
     }
     router->onEnter(c.progressBar2, [program] {
-        Display::renderControllers(*program, QStringLiteral("数值控制.LRU "));
+        DisplayLines::renderControllers(*program, QStringLiteral("数值控制.LRU "));
     });
     if (c.captionButtons.count(32))
         onHover(c.captionButton(32),
-                [program] { Display::renderControllers(*program, QStringLiteral("查看控制器 LRU ")); });
+                [program] { DisplayLines::renderControllers(*program, QStringLiteral("查看控制器 LRU ")); });
 
     const char *modeTexts[] = {"音色,音域LD ", "效果选择LD ", "伴奏选择LD "};
     for (int i = 0; i < 3; ++i) {
         const QString text = QString::fromUtf8(modeTexts[i]);
-        onHover(c.modeButtons[i], [program, text] { Display::renderPanel(*program, text); });
+        onHover(c.modeButtons[i], [program, text] { DisplayLines::renderPanel(*program, text); });
     }
-    router->onEnter(c.image7, [program] { Display::renderPanel(*program, QStringLiteral("控制面板LRM ")); });
+    router->onEnter(c.image7, [program] { DisplayLines::renderPanel(*program, QStringLiteral("控制面板LRM ")); });
     if (c.captionButtons.count(34))
-        onHover(c.captionButton(34), [program] { Display::renderPanel(*program, QStringLiteral("伴奏音色 LRDMU")); });
+        onHover(c.captionButton(34), [program] { DisplayLines::renderPanel(*program, QStringLiteral("伴奏音色 LRDMU")); });
 
     const char *verticalTexts[] = {" 主音量..", "演奏音量..", "伴奏音量..", "键盘音量.."};
     for (int i = 0; i < 4; ++i) {
         const QString text = QString::fromUtf8(verticalTexts[i]);
-        router->onEnter(c.verticalPanels[i], [program, text] { Display::renderSliders(*program, text); });
+        router->onEnter(c.verticalPanels[i], [program, text] { DisplayLines::renderSliders(*program, text); });
     }
     const char *horizontalTexts[] = {"伴奏速度..", "伴奏音调..", "伴奏控制.."};
     for (int i = 0; i < 3; ++i) {
         const QString text = QString::fromUtf8(horizontalTexts[i]);
-        router->onEnter(c.horizontalPanels[i], [program, text] { Display::renderSliders(*program, text); });
+        router->onEnter(c.horizontalPanels[i], [program, text] { DisplayLines::renderSliders(*program, text); });
     }
-    router->onEnter(c.image3, [program] { Display::renderIdle(*program, QStringLiteral("关于我们...LRD")); });
+    router->onEnter(c.image3, [program] { DisplayLines::renderIdle(*program, QStringLiteral("关于我们...LRD")); });
     router->onEnter(c.panel5, [program] { program->state.progressShown = true; });
 }
 
@@ -204,7 +204,7 @@ void wireDisplay(Program &p, MouseRouter *router) {
     c.paintBox1->onPaint = [program](QPainter &painter) {
         LevelMeter::paint(painter, program->state.display, program->state.enlarged);
     };
-    Display::setLines(p, Display::idleLine(1), Display::idleLine(2), Display::idleLine(3));
+    DisplayLines::setLines(p, DisplayLines::idleLine(1), DisplayLines::idleLine(2), DisplayLines::idleLine(3));
 }
 
 }  // namespace

@@ -21,25 +21,26 @@ class DisplayTest : public WindowTest {
 };
 
 TEST_F(DisplayTest, StartsWithTheIdleTextsAndTheMeter) {
-    EXPECT_EQ(lines(), (QStringList{"Keyloom20", Display::idleLine(2), "2002-6-23 12：24"}));
+    EXPECT_EQ(lines(), (QStringList{"Keyloom20", DisplayLines::idleLine(2), "2002-6-23 12：24"}));
     EXPECT_EQ(state().displayView, ViewLevelMeter);
     EXPECT_TRUE(controls().paintBox1->isVisibleTo(window.get()));
 }
 
 TEST_F(DisplayTest, StatusLinesShowTheEngineStates) {
     state().progressShown = true;
-    Display::renderStatus(program(), "X");
-    // A fresh engine: nothing plays, records or accompanies; bend 0, speed at its start value.
-    EXPECT_EQ(lines()[0], "X");
-    EXPECT_EQ(lines()[1], "Y:W B:W REC:W ");
-    EXPECT_EQ(lines()[2], "YS:N:0 SD:" + QString::number(engine(MDRV_GET_SPEED)));
+    DisplayLines::renderStatus(program(), "X");
+    // A fresh engine: no song, no accompaniment, the buffer stopped, the song's own programs.
+    EXPECT_EQ(lines(), (QStringList{"X", "Y:W B:W REC:S ", "YS:OFF N:0 SD:0"}));
     EXPECT_FALSE(state().progressShown);
 
     engine(MDRV_START_RECORDING);
     engine(MDRV_SPEED_UP);
-    Display::renderStatus(program(), "X");
+    engine(MDRV_SONG_PROGRAM_UP);
+    for (int i = 0; i < 3; ++i)
+        engine(MDRV_BEND_ADD);
+    DisplayLines::renderStatus(program(), "X");
     EXPECT_EQ(lines()[1], "Y:W B:W REC:Rec ");
-    EXPECT_EQ(lines()[2], "YS:N:0 SD:" + QString::number(engine(MDRV_GET_SPEED)));
+    EXPECT_EQ(lines()[2], "YS:ON N:10 SD:1");
 }
 
 TEST_F(DisplayTest, ControllerPanelAndSliderLines) {
@@ -48,15 +49,15 @@ TEST_F(DisplayTest, ControllerPanelAndSliderLines) {
     s.controllerButton = 3;
     s.panelMode = 2;
     program().hooks.buttonController = [](int n) { return 10 + n; };
-    Display::renderControllers(program(), "C");
+    DisplayLines::renderControllers(program(), "C");
     EXPECT_EQ(lines(), (QStringList{"C3", "B1:1 11 B2:2 12", "B3:3 13 B4:4 14"}));
 
-    Display::renderPanel(program(), "P");
+    DisplayLines::renderPanel(program(), "P");
     EXPECT_EQ(lines(), (QStringList{"P2", "双击面板选择 5   ", "效果:6  伴奏:7 "}));
 
     controls().verticalThumbs[0]->move(controls().verticalThumbs[0]->x(), 3);
     controls().horizontalThumbs[2]->move(17, controls().horizontalThumbs[2]->y());
-    Display::renderSliders(program(), "S");
+    DisplayLines::renderSliders(program(), "S");
     EXPECT_EQ(lines()[0], "S[请拖动]");
     EXPECT_TRUE(lines()[1].startsWith("Z:3 Y:")) << lines()[1].toStdString();
     EXPECT_TRUE(lines()[2].endsWith(" C:17  ")) << lines()[2].toStdString();

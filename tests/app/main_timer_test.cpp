@@ -127,8 +127,11 @@ TEST_F(MainTimerTest, ChannelListRefreshesEveryHundredTicksOnlyWithTheDialog) {
     ASSERT_EQ(rows.size(), 16u);
     for (int ch = 0; ch < 16; ++ch) {
         const int role = engine(MDRV_GET_CHANNEL_ROLE, ch);
-        if (role == CH_KEYBOARD) EXPECT_EQ(rows[ch], std::make_pair(QString("键盘使用"), 0));
-        if (role == CH_FREE) EXPECT_EQ(rows[ch], std::make_pair(QString("没有使用"), -1));
+        if (role == CH_KEYBOARD) {
+            EXPECT_EQ(rows[ch], std::make_pair(QString("键盘使用"), 0));
+        } else if (role == CH_FREE) {
+            EXPECT_EQ(rows[ch], std::make_pair(QString("没有使用"), -1));
+        }
     }
 }
 

@@ -40,10 +40,11 @@ class SongListTest : public WindowTest {
         }
         return false;
     }
-    void requireSongReader(const QString &path) {
+    bool engineReadsSongs(const QString &path) {
         engine(MDRV_LOAD_SONG, -1, path.toUtf8().constData());
-        if (engine(MDRV_GET_SONG_LENGTH) == 0) GTEST_SKIP() << "this engine reads no songs";
+        const bool read = engine(MDRV_GET_SONG_LENGTH) > 0;
         engine(MDRV_STOP_SONG);
+        return read;
     }
 };
 
@@ -141,7 +142,7 @@ TEST_F(SongListTest, NextAndPreviousStopAtTheEnds) {
 
 TEST_F(SongListTest, PlayAfterOpeningLoadsTheFirstFileAndStopThenPlayRestarts) {
     const QStringList paths = songs(1);
-    requireSongReader(paths[0]);
+    if (!engineReadsSongs(paths[0])) GTEST_SKIP() << "this engine reads no songs";
     fillList(paths);
     controls().speedButton11->click();
     EXPECT_EQ(state().playState, PlayPlaying);
@@ -158,7 +159,7 @@ TEST_F(SongListTest, PlayAfterOpeningLoadsTheFirstFileAndStopThenPlayRestarts) {
 
 TEST_F(SongListTest, EndOfSongAdvancesUntilTheLastRow) {
     const QStringList paths = songs(2);
-    requireSongReader(paths[0]);
+    if (!engineReadsSongs(paths[0])) GTEST_SKIP() << "this engine reads no songs";
     fillList(paths);
     SongList::doubleClick(program(), 0);
     // Both songs play through, then nothing more is loaded.
@@ -174,7 +175,7 @@ TEST_F(SongListTest, EndOfSongAdvancesUntilTheLastRow) {
 
 TEST_F(SongListTest, OneRowIsReplayedOnlyWithLoop) {
     const QStringList paths = songs(1);
-    requireSongReader(paths[0]);
+    if (!engineReadsSongs(paths[0])) GTEST_SKIP() << "this engine reads no songs";
     fillList(paths);
     SongList::doubleClick(program(), 0);
     ASSERT_TRUE(tickUntil([&] { return notesPlayed().size() >= 2 && engine(MDRV_GET_SONG_POS) == 0; }, 3000));
@@ -189,7 +190,7 @@ TEST_F(SongListTest, OneRowIsReplayedOnlyWithLoop) {
 
 TEST_F(SongListTest, LoopLeavesAStoppedSongStopped) {
     const QStringList paths = songs(1);
-    requireSongReader(paths[0]);
+    if (!engineReadsSongs(paths[0])) GTEST_SKIP() << "this engine reads no songs";
     fillList(paths);
     controls().captionButton(31)->click();
     state().playState = PlayStopped;

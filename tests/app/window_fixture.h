@@ -12,6 +12,14 @@
 #include "dialog_service.h"
 #include "main_window.h"
 
+// Readable failures for texts.
+inline void PrintTo(const QString &text, std::ostream *out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList &texts, std::ostream *out) {
+    *out << '[' << texts.join(" | ").toStdString() << ']';
+}
+
 // Answers dialogs from queues and remembers what was asked.
 class ScriptedDialogs : public DialogService {
   public:
