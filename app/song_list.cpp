@@ -6,6 +6,7 @@
 #include "display_view.h"
 #include "list_file.h"
 #include "program.h"
+#include "transport.h"
 
 namespace SongList {
 
@@ -35,6 +36,8 @@ void loadAndStart(Program &p, int row) {
     if (row < 0 || row >= p.state.songPaths.size()) return;
     const QByteArray path = p.state.songPaths[row].toUtf8();
     p.engine.call(MDRV_LOAD_SONG, p.state.settings.deviceId, path.constData());
+    // Without this the notes before the next tick would go out with the cleared scale, silent.
+    p.engine.call(MDRV_SET_SONG_VELOCITY, Transport::songVelocityScale(p));
     p.engine.call(MDRV_START_SONG);
     p.state.tickCount = 92;
     p.controls.cGauge4->setMaximum(p.engine.call(MDRV_GET_SONG_LENGTH));

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "layout.h"
 #include "program.h"
 #include "skin.h"
 
@@ -45,7 +46,7 @@ void playSong(Program &p) {
         const QByteArray path = s.display.firstChosenFile.toUtf8();
         p.engine.call(MDRV_LOAD_SONG, device, path.constData());
         p.controls.cGauge4->setMaximum(p.engine.call(MDRV_GET_SONG_LENGTH));
-        p.engine.call(MDRV_SET_SONG_VELOCITY, (26 - p.controls.verticalThumbs[1]->y()) * 5);
+        p.engine.call(MDRV_SET_SONG_VELOCITY, songVelocityScale(p));
         p.engine.call(MDRV_START_SONG);
         s.tickCount = 92;
         s.playState = PlayPlaying;
@@ -61,6 +62,11 @@ bool songPlays(const Program &p) {
 }
 
 }  // namespace
+
+int songVelocityScale(const Program &p) {
+    const int top = p.controls.verticalThumbs[1]->y();
+    return (26 - (p.state.enlarged ? Layout::shrinkValue(top) : top)) * 5;
+}
 
 void refreshControllers(Program &p) {
     if (!p.engine.sME1) return;

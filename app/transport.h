@@ -22,6 +22,10 @@ void seek(Program &program, int x, int panelWidth);
 void toggleEcho(Program &program);
 void toggleLoop(Program &program);
 
+// The song velocity scale the song-volume slider stands at. Loading a song clears the engine's scale,
+// so every start sets it before the song's first notes; the timer keeps it current afterwards.
+int songVelocityScale(const Program &program);
+
 // Sends the four controller buttons' values to their controllers.
 void refreshControllers(Program &program);
 

@@ -205,6 +205,18 @@ void wireDisplay(Program &p, MouseRouter *router) {
         LevelMeter::paint(painter, program->state.display, program->state.enlarged);
     };
     DisplayLines::setLines(p, DisplayLines::idleLine(1), DisplayLines::idleLine(2), DisplayLines::idleLine(3));
+
+    // The list reads like the text lines: their font and colours, long names cut at the right edge.
+    QListWidget *list = c.listBox1;
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideNone);
+    list->setFrameShape(QFrame::NoFrame);
+    list->setFont(c.label1->font());
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Text, c.label1->palette().color(QPalette::WindowText));
+    palette.setColor(QPalette::Highlight, QColor(0xC8, 0xFF, 0xC8));
+    palette.setColor(QPalette::HighlightedText, QColor(0x00, 0x40, 0x00));
+    list->setPalette(palette);
 }
 
 }  // namespace

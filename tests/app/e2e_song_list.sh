@@ -41,13 +41,14 @@ click 180 55 1   # a click on a text line: the song list
 click 150 53 2   # double-click on the first row
 sleep 5
 
-# Note-ons that reached the device: "<ms> msg <8 hex digits: data2 data1 status>".
+# Note-ons that reached the device: "<ms> msg <8 hex digits: data2 data1 status>". Their velocity is
+# the song's scaled by the song-volume slider; the resets a song start sends (note 0) are left out.
 times=() notes=()
 while read -r ms word packed; do
   [ "$word" = msg ] || continue
   value=$((16#$packed))
-  status=$((value & 0xF0)) note=$(((value >> 8) & 0xFF)) velocity=$(((value >> 16) & 0xFF))
-  if [ "$status" -eq $((0x90)) ] && [ "$velocity" -gt 0 ]; then
+  status=$((value & 0xF0)) note=$(((value >> 8) & 0xFF))
+  if [ "$status" -eq $((0x90)) ] && [ "$note" -ne 0 ]; then
     times+=("$ms") notes+=("$note")
   fi
 done < "$tmp/capture.txt"

@@ -165,9 +165,8 @@ TEST_F(SongListTest, EndOfSongAdvancesUntilTheLastRow) {
     // Both songs play through, then nothing more is loaded.
     ASSERT_TRUE(tickUntil([&] { return controls().listBox1->currentRow() == 1; }, 3000));
     EXPECT_EQ(state().tickCount, 90);
-    ASSERT_TRUE(tickUntil([&] { return notesPlayed().size() >= 4; }, 3000));
-    runFor(300);
-    for (int i = 0; i < 10; ++i) tick();
+    ASSERT_TRUE(tickUntil([&] { return notesPlayed().size() >= 4 && engine(MDRV_GET_SONG_POS) == 0; }, 3000));
+    tickUntil([] { return false; }, 500);
     EXPECT_EQ(controls().listBox1->currentRow(), 1);
     EXPECT_EQ(engine(MDRV_GET_SONG_POS), 0);
     EXPECT_EQ(notesPlayed(), (std::vector<int>{60, 61, 60, 61}));
