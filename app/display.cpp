@@ -8,37 +8,53 @@ namespace {
 
 QString songStateText(int state) {
     switch (state) {
-        case 1: return "P ";
-        case 2: return "Pa ";
-        case 3: return "S ";
-        case 4: return "C ";
-        default: return "W ";
+        case 1:
+            return "P ";
+        case 2:
+            return "Pa ";
+        case 3:
+            return "S ";
+        case 4:
+            return "C ";
+        default:
+            return "W ";
     }
 }
 
 QString accompStateText(int state) {
     switch (state) {
-        case 10: return "P ";
-        case 11: return "Pa ";
-        case 12: return "O ";
-        default: return "W ";
+        case 10:
+            return "P ";
+        case 11:
+            return "Pa ";
+        case 12:
+            return "O ";
+        default:
+            return "W ";
     }
 }
 
 QString bufferStateText(int state) {
     switch (state) {
-        case 7: return "Rec ";
-        case 8: return "S ";
-        case 9: return "Play ";
-        default: return "W ";
+        case 7:
+            return "Rec ";
+        case 8:
+            return "S ";
+        case 9:
+            return "Play ";
+        default:
+            return "W ";
     }
 }
 
 QString programModeText(int mode) {
     switch (mode) {
-        case 5: return "ON ";
-        case 6: return "OFF ";
-        default: return QString();
+        case 5:
+            return "ON ";
+        case 6:
+            return "OFF ";
+        default:
+            return QString();
     }
 }
 
@@ -61,19 +77,22 @@ void setLines(Program &p, const QString &line1, const QString &line2, const QStr
 
 QString idleLine(int line) {
     switch (line) {
-        case 1: return QStringLiteral("Keyloom20");
-        case 2: return QStringLiteral("Brenvik 出品");
-        default: return QStringLiteral("2002-6-23 12：24");
+        case 1:
+            return QStringLiteral("Keyloom20");
+        case 2:
+            return QStringLiteral("Brenvik 出品");
+        default:
+            return QStringLiteral("2002-6-23 12：24");
     }
 }
 
 void renderStatus(Program &p, const QString &text) {
     const EngineBinding &e = p.engine;
-    const QString line2 = "Y:" + songStateText(e.call(MDRV_GET_SONG_STATE)) + "B:" +
-                          accompStateText(e.call(MDRV_GET_ACCOMP_STATE)) + "REC:" +
-                          bufferStateText(e.call(MDRV_GET_BUFFER_STATE));
-    const QString line3 = "YS:" + programModeText(e.call(MDRV_GET_PROGRAM_MODE)) + "N:" +
-                          num(e.call(MDRV_GET_BEND) / 300) + " SD:" + num(e.call(MDRV_GET_SPEED));
+    const QString line2 = "Y:" + songStateText(e.call(MDRV_GET_SONG_STATE)) +
+                          "B:" + accompStateText(e.call(MDRV_GET_ACCOMP_STATE)) +
+                          "REC:" + bufferStateText(e.call(MDRV_GET_BUFFER_STATE));
+    const QString line3 = "YS:" + programModeText(e.call(MDRV_GET_PROGRAM_MODE)) +
+                          "N:" + num(e.call(MDRV_GET_BEND) / 300) + " SD:" + num(e.call(MDRV_GET_SPEED));
     show(p, text, line2, line3);
 }
 

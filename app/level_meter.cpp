@@ -19,7 +19,8 @@ void decay(std::array<int, kMeterChannels> &levels) {
 }
 
 QRect segmentRect(int channel, int segment, bool enlarged) {
-    if (enlarged) return QRect(QPoint(9 * channel + 1, 3 * segment + 12), QPoint(9 * channel + 8, 3 * segment + 13));
+    if (enlarged)
+        return QRect(QPoint(9 * channel + 1, 3 * segment + 12), QPoint(9 * channel + 8, 3 * segment + 13));
     return QRect(QPoint(6 * channel + 1, 2 * segment + 7), QPoint(6 * channel + 5, 2 * segment + 7));
 }
 

@@ -96,17 +96,31 @@ void refreshChannelList(Program &p) {
     for (int channel = 0; channel < 16; ++channel) {
         const QString voice = p.hooks.voiceListRow(p.engine.call(MDRV_GET_CHANNEL_PROGRAM, channel));
         switch (p.engine.call(MDRV_GET_CHANNEL_ROLE, channel)) {
-            case CH_KEYBOARD: p.hooks.setChannelRow(channel, QStringLiteral("键盘使用"), 0); break;
-            case CH_ACCOMP: p.hooks.setChannelRow(channel, QStringLiteral("伴奏使用"), 0); break;
-            case CH_FREE: p.hooks.setChannelRow(channel, QStringLiteral("没有使用"), -1); break;
-            case CH_REPLAY: p.hooks.setChannelRow(channel, QStringLiteral("回放使用"), -1); break;
-            case 133: p.hooks.setChannelRow(channel, QStringLiteral("歌曲使用"), -1); break;
-            case CH_SONG:
-                p.hooks.setChannelRow(channel,
-                                      p.hooks.voiceListRow(p.engine.call(MDRV_GET_CHANNEL_PROGRAM, channel)), 1);
+            case CH_KEYBOARD:
+                p.hooks.setChannelRow(channel, QStringLiteral("键盘使用"), 0);
                 break;
-            case CH_MUTED: p.hooks.setChannelRow(channel, QStringLiteral("已经关闭"), 0); break;
-            default: p.hooks.setChannelRow(channel, voice, -1); break;
+            case CH_ACCOMP:
+                p.hooks.setChannelRow(channel, QStringLiteral("伴奏使用"), 0);
+                break;
+            case CH_FREE:
+                p.hooks.setChannelRow(channel, QStringLiteral("没有使用"), -1);
+                break;
+            case CH_REPLAY:
+                p.hooks.setChannelRow(channel, QStringLiteral("回放使用"), -1);
+                break;
+            case 133:
+                p.hooks.setChannelRow(channel, QStringLiteral("歌曲使用"), -1);
+                break;
+            case CH_SONG:
+                p.hooks.setChannelRow(
+                    channel, p.hooks.voiceListRow(p.engine.call(MDRV_GET_CHANNEL_PROGRAM, channel)), 1);
+                break;
+            case CH_MUTED:
+                p.hooks.setChannelRow(channel, QStringLiteral("已经关闭"), 0);
+                break;
+            default:
+                p.hooks.setChannelRow(channel, voice, -1);
+                break;
         }
     }
 }
@@ -156,15 +170,25 @@ void tick(Program &p, bool windowActive) {
 
 void engineMessage(Program &p, uint32_t message, uint32_t wparam, uint32_t lparam) {
     switch (message) {
-        case WM_MDRV_KEYS: p.hooks.keyboardEcho(wparam, lparam); return;
-        case WM_MDRV_ACCOMP_NOTE: p.hooks.showBeat(static_cast<int>(wparam)); return;
-        case WM_MDRV_EVENT: break;
-        default: return;
+        case WM_MDRV_KEYS:
+            p.hooks.keyboardEcho(wparam, lparam);
+            return;
+        case WM_MDRV_ACCOMP_NOTE:
+            p.hooks.showBeat(static_cast<int>(wparam));
+            return;
+        case WM_MDRV_EVENT:
+            break;
+        default:
+            return;
     }
     const int channel = lparam & 0x0F;
     switch (wparam) {
-        case 1: LevelMeter::noteSent(p.state.display.levelTable, lparam); break;
-        case 2: p.hooks.setChannelVoice(channel, p.engine.call(MDRV_GET_CHANNEL_PROGRAM, channel)); break;
+        case 1:
+            LevelMeter::noteSent(p.state.display.levelTable, lparam);
+            break;
+        case 2:
+            p.hooks.setChannelVoice(channel, p.engine.call(MDRV_GET_CHANNEL_PROGRAM, channel));
+            break;
         case 3: {
             const int controller = (lparam >> 8) & 0xFF;
             const int value = (lparam >> 16) & 0xFF;
@@ -175,7 +199,8 @@ void engineMessage(Program &p, uint32_t message, uint32_t wparam, uint32_t lpara
                 p.hooks.setChannelControlValue(channel, value);
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 

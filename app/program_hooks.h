@@ -43,8 +43,8 @@ struct ProgramHooks {
     std::function<bool()> functionDialogExists = [] { return false; };
     std::function<void()> dropHiddenFunctionDialog = [] {};
     std::function<QString(int program)> voiceListRow = [](int) { return QString(); };
-    std::function<void(int channel, const QString &text, int check)> setChannelRow =
-        [](int, const QString &, int) {};
+    std::function<void(int channel, const QString &text, int check)> setChannelRow = [](int, const QString &,
+                                                                                        int) {};
     std::function<void(int channel, int value)> moveChannelKnob = [](int, int) {};
 
     // Live playing, as the timer and the transport need it.

@@ -49,7 +49,8 @@ class MouseRouter : public QObject {
             case QEvent::MouseButtonPress: {
                 auto *mouse = static_cast<QMouseEvent *>(event);
                 if (mouse->button() != Qt::LeftButton) break;
-                if (auto it = press_.find(watched); it != press_.end()) it->second(mouse->position().toPoint());
+                if (auto it = press_.find(watched); it != press_.end())
+                    it->second(mouse->position().toPoint());
                 break;
             }
             case QEvent::MouseButtonDblClick:
@@ -126,21 +127,22 @@ void wireStatusHovers(Program &p) {
     };
     status(c.speedButton16, "新建文件LD");
     status(c.speedButton15, " 保存文件...LD");
-    onHover(c.speedButton11, [program] { DisplayLines::renderStatus(*program, playHoverText(program->state)); });
-    onHover(c.speedButton12, [program] { DisplayLines::renderStatus(*program, pauseHoverText(program->state)); });
+    onHover(c.speedButton11,
+            [program] { DisplayLines::renderStatus(*program, playHoverText(program->state)); });
+    onHover(c.speedButton12,
+            [program] { DisplayLines::renderStatus(*program, pauseHoverText(program->state)); });
     onHover(c.speedButton13, [program] {
         DisplayLines::renderStatus(*program, program->state.recordMode != RecordPlay
-                                            ? QStringLiteral("开始录音...LD")
-                                            : QStringLiteral("终止演奏...LD"));
+                                                 ? QStringLiteral("开始录音...LD")
+                                                 : QStringLiteral("终止演奏...LD"));
     });
     status(c.speedButton6, "打开文件...LD");
     status(c.speedButton14, "进度+...LD");
     status(c.speedButton10, "进度-...LD");
     const std::pair<int, const char *> captionTexts[] = {
-        {8, "速度+...LD"},          {9, "速度-...LD"},        {18, "查看通道-..LRD "},
-        {7, "原始音调 +LD"},        {24, " 原始速度...LD"},   {25, "演奏音色下一个LD"},
-        {27, "演奏音色上一个LD"},   {23, "演奏音色选一个LD"}, {28, "原始演奏音色LD"},
-        {26, "原始音调..LD"},       {30, "显示按键..LD"},     {31, "循环演奏...LD"},
+        {8, "速度+...LD"},      {9, "速度-...LD"},        {18, "查看通道-..LRD "},  {7, "原始音调 +LD"},
+        {24, " 原始速度...LD"}, {25, "演奏音色下一个LD"}, {27, "演奏音色上一个LD"}, {23, "演奏音色选一个LD"},
+        {28, "原始演奏音色LD"}, {26, "原始音调..LD"},     {30, "显示按键..LD"},     {31, "循环演奏...LD"},
         {33, "查看通道 LRD "},
     };
     for (const auto &[number, text] : captionTexts)
@@ -174,21 +176,26 @@ void wireOtherHovers(Program &p, MouseRouter *router) {
         const QString text = QString::fromUtf8(modeTexts[i]);
         onHover(c.modeButtons[i], [program, text] { DisplayLines::renderPanel(*program, text); });
     }
-    router->onEnter(c.image7, [program] { DisplayLines::renderPanel(*program, QStringLiteral("控制面板LRM ")); });
+    router->onEnter(c.image7,
+                    [program] { DisplayLines::renderPanel(*program, QStringLiteral("控制面板LRM ")); });
     if (c.captionButtons.count(34))
-        onHover(c.captionButton(34), [program] { DisplayLines::renderPanel(*program, QStringLiteral("伴奏音色 LRDMU")); });
+        onHover(c.captionButton(34),
+                [program] { DisplayLines::renderPanel(*program, QStringLiteral("伴奏音色 LRDMU")); });
 
     const char *verticalTexts[] = {" 主音量..", "演奏音量..", "伴奏音量..", "键盘音量.."};
     for (int i = 0; i < 4; ++i) {
         const QString text = QString::fromUtf8(verticalTexts[i]);
-        router->onEnter(c.verticalPanels[i], [program, text] { DisplayLines::renderSliders(*program, text); });
+        router->onEnter(c.verticalPanels[i],
+                        [program, text] { DisplayLines::renderSliders(*program, text); });
     }
     const char *horizontalTexts[] = {"伴奏速度..", "伴奏音调..", "伴奏控制.."};
     for (int i = 0; i < 3; ++i) {
         const QString text = QString::fromUtf8(horizontalTexts[i]);
-        router->onEnter(c.horizontalPanels[i], [program, text] { DisplayLines::renderSliders(*program, text); });
+        router->onEnter(c.horizontalPanels[i],
+                        [program, text] { DisplayLines::renderSliders(*program, text); });
     }
-    router->onEnter(c.image3, [program] { DisplayLines::renderIdle(*program, QStringLiteral("关于我们...LRD")); });
+    router->onEnter(c.image3,
+                    [program] { DisplayLines::renderIdle(*program, QStringLiteral("关于我们...LRD")); });
     router->onEnter(c.panel5, [program] { program->state.progressShown = true; });
 }
 
@@ -204,7 +211,8 @@ void wireDisplay(Program &p, MouseRouter *router) {
     c.paintBox1->onPaint = [program](QPainter &painter) {
         LevelMeter::paint(painter, program->state.display, program->state.enlarged);
     };
-    DisplayLines::setLines(p, DisplayLines::idleLine(1), DisplayLines::idleLine(2), DisplayLines::idleLine(3));
+    DisplayLines::setLines(p, DisplayLines::idleLine(1), DisplayLines::idleLine(2),
+                           DisplayLines::idleLine(3));
 
     // The list reads like the text lines: their font and colours, long names cut at the right edge.
     QListWidget *list = c.listBox1;
@@ -233,9 +241,7 @@ void wire(Program &p) {
     QObject::connect(p.controls.popupMenu1, &QMenu::aboutToShow, p.controls.popupMenu1,
                      [program] { MainTimer::releaseAllKeys(*program); });
 
-    p.hooks.timer1Tick = [program] {
-        MainTimer::tick(*program, program->controls.window->isActiveWindow());
-    };
+    p.hooks.timer1Tick = [program] { MainTimer::tick(*program, program->controls.window->isActiveWindow()); };
     p.hooks.engineMessage = [program](uint32_t message, uint32_t wparam, uint32_t lparam) {
         MainTimer::engineMessage(*program, message, wparam, lparam);
     };

@@ -31,7 +31,8 @@ QByteArray denseSong(int seconds) {
     auto delta = [&track](uint32_t v) {
         QByteArray bytes;
         bytes.prepend(char(v & 0x7F));
-        while (v >>= 7) bytes.prepend(char((v & 0x7F) | 0x80));
+        while (v >>= 7)
+            bytes.prepend(char((v & 0x7F) | 0x80));
         track += bytes;
     };
     for (int step = 0; step < seconds * 50; ++step) {

@@ -1,7 +1,7 @@
 // The 50 ms timer and the engine's messages, ticked by hand on the real window and engine.
+#include "main_timer.h"
 #include "display_view.h"
 #include "level_meter.h"
-#include "main_timer.h"
 #include "window_fixture.h"
 
 namespace {
@@ -10,7 +10,8 @@ class MainTimerTest : public WindowTest {
   protected:
     std::array<int, 16> &levels() { return state().display.levelTable; }
     void noteSent(int channel, int velocity) {
-        MainTimer::engineMessage(program(), WM_MDRV_EVENT, 1, uint32_t(0x90 | channel) | 60 << 8 | velocity << 16);
+        MainTimer::engineMessage(program(), WM_MDRV_EVENT, 1,
+                                 uint32_t(0x90 | channel) | 60 << 8 | velocity << 16);
     }
     // Fills the recording buffer with `count` events through the keyboard sender.
     void record(int count) {

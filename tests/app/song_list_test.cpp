@@ -193,7 +193,8 @@ TEST_F(SongListTest, LoopLeavesAStoppedSongStopped) {
     fillList(paths);
     controls().captionButton(31)->click();
     state().playState = PlayStopped;
-    for (int i = 0; i < 5; ++i) tick();
+    for (int i = 0; i < 5; ++i)
+        tick();
     EXPECT_EQ(state().playState, PlayStopped);
     EXPECT_TRUE(notesPlayed().empty());
 }

@@ -43,15 +43,20 @@ TEST_F(TransportTest, ButtonsMoveTheTransportState) {
         {"pause again resumes", RecordPlay, PlayPaused, false, Pause, RecordPlay, PlayPlaying, true},
         {"pause when stopped", RecordPlay, PlayStopped, false, Pause, RecordPlay, PlayStopped, true},
         {"stop", RecordPlay, PlayPlaying, false, StopOrRecord, RecordPlay, PlayStopped, true},
-        {"buffer play pauses the song", RecordRecord, PlayPlaying, true, Play, RecordPlayback, PlayPaused, false},
-        {"buffer play, empty buffer", RecordRecord, PlayPlaying, false, Play, RecordRecord, PlayPlaying, true},
-        {"buffer pause resumes the song", RecordPlayback, PlayPaused, true, Pause, RecordRecord, PlayPlaying, true},
-        {"record resumes the song", RecordPlayback, PlayPaused, true, StopOrRecord, RecordRecord, PlayPlaying, true},
-        {"record from record mode", RecordRecord, PlayStopped, false, StopOrRecord, RecordRecord, PlayStopped, true},
+        {"buffer play pauses the song", RecordRecord, PlayPlaying, true, Play, RecordPlayback, PlayPaused,
+         false},
+        {"buffer play, empty buffer", RecordRecord, PlayPlaying, false, Play, RecordRecord, PlayPlaying,
+         true},
+        {"buffer pause resumes the song", RecordPlayback, PlayPaused, true, Pause, RecordRecord, PlayPlaying,
+         true},
+        {"record resumes the song", RecordPlayback, PlayPaused, true, StopOrRecord, RecordRecord, PlayPlaying,
+         true},
+        {"record from record mode", RecordRecord, PlayStopped, false, StopOrRecord, RecordRecord, PlayStopped,
+         true},
         {"to record mode", RecordPlay, PlayPlaying, false, Mode, RecordRecord, PlayPlaying, true},
         {"to play mode", RecordRecord, PlayPlaying, false, Mode, RecordPlay, PlayPlaying, true},
-        {"no switch during buffer playback", RecordPlayback, PlayPaused, true, Mode, RecordPlayback, PlayPaused,
-         false},
+        {"no switch during buffer playback", RecordPlayback, PlayPaused, true, Mode, RecordPlayback,
+         PlayPaused, false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -62,16 +67,17 @@ TEST_F(TransportTest, ButtonsMoveTheTransportState) {
         state().playState = c.play;
         controls().listBox1->setEnabled(c.mode != RecordPlayback);
         dialogs.boxes.clear();
-        SpeedButton *buttons[] = {controls().speedButton11, controls().speedButton12, controls().speedButton13,
-                                  controls().speedButton29};
+        SpeedButton *buttons[] = {controls().speedButton11, controls().speedButton12,
+                                  controls().speedButton13, controls().speedButton29};
         buttons[c.button]->click();
         EXPECT_EQ(state().recordMode, c.expectMode);
         EXPECT_EQ(state().playState, c.expectPlay);
         EXPECT_EQ(controls().listBox1->isEnabled(), c.listEnabled);
         const bool warned = c.button == Play && c.mode == RecordRecord && !c.buffered;
-        const auto noRecording = std::count_if(dialogs.boxes.begin(), dialogs.boxes.end(), [](const auto &box) {
-            return box.caption == "没有录音" && box.text == "没有发现一个事件请检查是否录音,或录音为零!";
-        });
+        const auto noRecording =
+            std::count_if(dialogs.boxes.begin(), dialogs.boxes.end(), [](const auto &box) {
+                return box.caption == "没有录音" && box.text == "没有发现一个事件请检查是否录音,或录音为零!";
+            });
         EXPECT_EQ(noRecording, warned ? 1 : 0);
     }
 }
@@ -155,12 +161,15 @@ TEST_F(TransportTest, NewBufferAsksOnlyWithEventsAndHonoursTheAnswer) {
 TEST_F(TransportTest, MenuOpensPagesAndHelp) {
     std::vector<std::pair<int, bool>> functionPages;
     std::vector<int> settingsPages;
-    program().hooks.openFunctionDialog = [&](int page, bool modal) { functionPages.push_back({page, modal}); };
+    program().hooks.openFunctionDialog = [&](int page, bool modal) {
+        functionPages.push_back({page, modal});
+    };
     program().hooks.openSettingsDialog = [&](int page) { settingsPages.push_back(page); };
     for (const char *item : {"N3", "N10", "N4", "N16", "N17", "N11", "N23", "N8", "N9", "N7"})
         controls().menuItems.at(item)->trigger();
-    EXPECT_EQ(functionPages, (std::vector<std::pair<int, bool>>{
-                                 {300, false}, {30, false}, {0, false}, {5, false}, {6, false}, {2, false}, {6, false}}));
+    EXPECT_EQ(functionPages,
+              (std::vector<std::pair<int, bool>>{
+                  {300, false}, {30, false}, {0, false}, {5, false}, {6, false}, {2, false}, {6, false}}));
     EXPECT_EQ(settingsPages, (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(state().controllerTarget, 5);
 

@@ -7,8 +7,8 @@
 #include <QFileInfo>
 #include <QThread>
 
-#include "test_install.h"
 #include "main_timer.h"
+#include "test_install.h"
 
 int32_t ScriptedDialogs::messageBox(const QString &text, const QString &caption, uint32_t style) {
     boxes.push_back({text, caption, style});
@@ -71,7 +71,8 @@ std::vector<WindowTest::Sent> WindowTest::capturedMessages() const {
     std::vector<Sent> sent;
     for (const QString &line : captureLines()) {
         const QStringList parts = line.split(' ');
-        if (parts.size() == 3 && parts[1] == "msg") sent.push_back({parts[0].toInt(), parts[2].toUInt(nullptr, 16)});
+        if (parts.size() == 3 && parts[1] == "msg")
+            sent.push_back({parts[0].toInt(), parts[2].toUInt(nullptr, 16)});
     }
     return sent;
 }
@@ -81,7 +82,8 @@ QString WindowTest::writeSong(const QString &name, int notes) {
     auto varLen = [&track](uint32_t v) {
         QByteArray bytes;
         bytes.prepend(char(v & 0x7F));
-        while (v >>= 7) bytes.prepend(char((v & 0x7F) | 0x80));
+        while (v >>= 7)
+            bytes.prepend(char((v & 0x7F) | 0x80));
         track += bytes;
     };
     track += QByteArray::fromHex("00FF510307A120");  // 500000 us a beat
