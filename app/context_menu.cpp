@@ -115,7 +115,6 @@ void wire(Program &p) {
     connectItem(p, "N8", [program] { openSettingsPage(*program, 0); });
     connectItem(p, "N9", [program] { openSettingsPage(*program, 1); });
     connectItem(p, "N1", [program] { openHelp(*program); });
-    connectItem(p, "N7", [program] { openSettingsPage(*program, 2); });
 }
 
 }  // namespace ContextMenu

@@ -13,6 +13,7 @@ constexpr int kChannelRefreshTicks = 100;
 
 // One tick; `windowActive` tells whether the main window has the keyboard.
 void tick(Program &program, bool windowActive);
+// The sent messages, song program changes and song controller changes the engine reports.
 void engineMessage(Program &program, uint32_t message, uint32_t wparam, uint32_t lparam);
 // The function dialog's channel list: voice and role of every channel. Nothing without the dialog.
 void refreshChannelList(Program &program);

@@ -7,6 +7,7 @@
 
 #include "engine_host.h"
 #include "layout.h"
+#include "program_parts.h"
 #include "startup.h"
 #include "transport_wiring.h"
 
@@ -31,6 +32,7 @@ MainWindow::MainWindow(DialogService &dialogs, QWidget *parent)
     timer1_.setInterval(kTimer1Interval);
     connect(&timer1_, &QTimer::timeout, this, [this] { program_.hooks.timer1Tick(); });
     connectControls();
+    attachProgramParts(program_);
 }
 
 MainWindow::~MainWindow() {
@@ -60,8 +62,28 @@ void MainWindow::connectControls() {
     MainWindowControls &c = program_.controls;
     connect(c.speedButton1, &QAbstractButton::clicked, this, &MainWindow::closeButtonClicked);
     connect(c.speedButton17, &QAbstractButton::clicked, this, [this] { showMinimized(); });
-    connect(c.speedButton19, &QAbstractButton::clicked, this, [this] { Layout::toggle(program_); });
+    connect(c.speedButton19, &QAbstractButton::clicked, this, &MainWindow::toggleLayout);
+    auto openAbout = [this] {
+        program_.state.settingsPage = 2;
+        guarded([this] { program_.hooks.openSettingsDialog(2); });
+    };
+    connect(c.image3, &ImageControl::clicked, this, openAbout);
+    connect(c.menuItems.at("N7"), &QAction::triggered, this, openAbout);
     TransportWiring::wire(program_);
+}
+
+void MainWindow::guarded(const std::function<void()> &action) {
+    try {
+        action();
+    } catch (const MissingBitmap &error) {
+        program_.dialogs.messageBox(error.message(), "Piano", NW_MB_OK | NW_MB_ICONERROR);
+    }
+}
+
+void MainWindow::toggleLayout() {
+    guarded([this] { Layout::toggle(program_); });
+    // The window is hidden while the layout changes; a change that stopped half-way must not leave it so.
+    if (!isVisible()) show();
 }
 
 void MainWindow::closeButtonClicked() {
@@ -97,6 +119,7 @@ void MainWindow::customEvent(QEvent *event) {
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent *event) {
+    program_.hooks.popupMenuOpening();
     program_.controls.popupMenu1->popup(event->globalPos());
 }
 

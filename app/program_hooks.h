@@ -32,10 +32,14 @@ struct ProgramHooks {
     // whatever control has the focus. Return true to consume the event.
     std::function<bool(QKeyEvent *event)> keyEvent = [](QKeyEvent *) { return false; };
 
+    // The context menu is about to open: no key may stay lit or sounding while it is up.
+    std::function<void()> popupMenuOpening = [] {};
+
+    // Opens the settings dialog modally on a page (0 output device, 1 look, 2 about).
+    std::function<void(int page)> openSettingsDialog = [](int) {};
+
     // Opens the function dialog on a page; modal or not.
     std::function<void(int page, bool modal)> openFunctionDialog = [](int, bool) {};
-    // Creates the settings dialog on a page, shows it modally and destroys it when it closes.
-    std::function<void(int page)> openSettingsDialog = [](int) {};
 
     // The function dialog as the main timer sees it: whether it exists, dropping it once it has been
     // hidden, its channel list rows (check: 1 set, 0 cleared, -1 unchanged), its voice names and its
@@ -52,8 +56,6 @@ struct ProgramHooks {
     // Unlights every key of the on-screen keyboard, then switches every held note off silently.
     std::function<void()> clearKeyboard = [] {};
     std::function<void()> silenceKeyboard = [] {};
-    // The engine's note echo and reset notice for the on-screen keyboard.
-    std::function<void(uint32_t wparam, uint32_t lparam)> keyboardEcho = [](uint32_t, uint32_t) {};
     // Controller number of controller button 1..4, and the per-channel controller of the keyboard model.
     std::function<int(int button)> buttonController = [](int) { return 0; };
     std::function<int(int channel)> channelController = [](int) { return 0; };

@@ -152,10 +152,6 @@ void seek(Program &p, int x, int panelWidth) {
     p.state.tickCount = 95;
 }
 
-void toggleEcho(Program &p) {
-    p.engine.call(MDRV_TOGGLE_ECHO);
-}
-
 void toggleLoop(Program &p) {
     p.state.loopPlay = !p.state.loopPlay;
     p.controls.captionButton(31)->setText(p.state.loopPlay ? QStringLiteral("U") : QStringLiteral("I"));

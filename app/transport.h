@@ -19,7 +19,6 @@ void skipBack(Program &program);
 
 // A press at `x` on the progress gauge panel `panelWidth` wide.
 void seek(Program &program, int x, int panelWidth);
-void toggleEcho(Program &program);
 void toggleLoop(Program &program);
 
 // The song velocity scale the song-volume slider stands at. Loading a song clears the engine's scale,

@@ -106,14 +106,11 @@ void wireButtons(Program &p) {
     onClick(c.speedButton36, [program] { SongList::next(*program); });
     onClick(c.captionButton(8), [program] { Transport::speedUp(*program); });
     onClick(c.captionButton(9), [program] { Transport::speedDown(*program); });
-    onClick(c.captionButton(30), [program] { Transport::toggleEcho(*program); });
     onClick(c.captionButton(31), [program] { Transport::toggleLoop(*program); });
     QObject::connect(c.listBox1, &QListWidget::itemDoubleClicked, c.listBox1,
                      [program](QListWidgetItem *item) {
                          SongList::doubleClick(*program, program->controls.listBox1->row(item));
                      });
-    QObject::connect(c.image3, &ImageControl::clicked, c.image3,
-                     [program] { ContextMenu::openSettingsPage(*program, 2); });
     QObject::connect(c.image1, &ImageControl::clicked, c.image1,
                      [program] { DisplayView::setView(*program, ViewLevelMeter); });
 }
@@ -237,10 +234,6 @@ void wire(Program &p) {
     wireOtherHovers(p, router);
     wireDisplay(p, router);
     ContextMenu::wire(p);
-    // No key stays lit or sounding while the menu is open.
-    QObject::connect(p.controls.popupMenu1, &QMenu::aboutToShow, p.controls.popupMenu1,
-                     [program] { MainTimer::releaseAllKeys(*program); });
-
     p.hooks.timer1Tick = [program] { MainTimer::tick(*program, program->controls.window->isActiveWindow()); };
     p.hooks.engineMessage = [program](uint32_t message, uint32_t wparam, uint32_t lparam) {
         MainTimer::engineMessage(*program, message, wparam, lparam);

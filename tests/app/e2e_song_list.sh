@@ -2,33 +2,30 @@
 # End to end, under a virtual X server: the program starts over an installation with two songs in its
 # song list; the user shows the list and double-clicks the first song; the song's notes must reach the
 # device (a capture file) in order and at the song's tempo.
-# Usage: e2e_song_list.sh <piano> <libnotewire.so> <resource.skn> <BeiFen.dat> <midi folder>
+#   e2e_song_list.sh <build dir> <source dir> <midi folder>
 set -euo pipefail
 
-piano=$1 engine=$2 skin=$3 defaults=$4 smf=$5
+build=$1 source=$2 smf=$3
 tmp=$(mktemp -d)
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
+trap 'rm -rf "$tmp"' EXIT
 
 install=$tmp/install
-mkdir -p "$install" "$tmp/config"
-cp "$piano" "$engine" "$skin" "$defaults" "$install/"
-printf '[General]\nInstall=%s\n' "$install" > "$tmp/config/Brenvik.conf"
+cmake --install "$build" --prefix "$install" >/dev/null
+export XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data TMPDIR=$tmp
+"$source/scripts/register-install" "$install" >/dev/null
 printf '%s\n%s\n' "$smf/test-c-major-scale.mid" "$smf/test-2-tracks-type-1.mid" > "$install/Files"
 printf '[Piano]\nLeft=0\nTop=0\n' > "$install/Piano"
 
-export XDG_CONFIG_HOME=$tmp/config NOTEWIRE_CAPTURE=$tmp/capture.txt
-export NOTEWIRE_AUDIO_DRIVER=file NOTEWIRE_AUDIO_FILE=/dev/null
+export NOTEWIRE_CAPTURE=$tmp/capture.txt NOTEWIRE_AUDIO_DRIVER=file NOTEWIRE_AUDIO_FILE=/dev/null
+unset QT_QPA_PLATFORM
+xvfb-run -a -s '-screen 0 800x600x24' bash -c '
+install=$1
 "$install/piano" &
 pid=$!
 
 window=
 for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^Piano$' 2>/dev/null | head -n1) && [ -n "$window" ] && break
+  window=$(xdotool search --onlyvisible --name "^Piano\$" 2>/dev/null | head -n1) && [ -n "$window" ] && break
   sleep 0.1
 done
 [ -n "$window" ] || { echo "the main window did not appear"; exit 1; }
@@ -40,15 +37,16 @@ click 180 70 2   # double-click on the level meter: the text lines
 click 180 55 1   # a click on a text line: the song list
 click 150 53 2   # double-click on the first row
 sleep 5
+kill "$pid"; wait "$pid" 2>/dev/null || true
+' _ "$install"
 
-# Note-ons that reached the device: "<ms> msg <8 hex digits: data2 data1 status>". Their velocity is
-# the song's scaled by the song-volume slider; the resets a song start sends (note 0) are left out.
+# Note-ons that reached the device: "<ms> msg <8 hex digits: data2 data1 status>" (velocity 0 is a release).
 times=() notes=()
 while read -r ms word packed; do
   [ "$word" = msg ] || continue
   value=$((16#$packed))
-  status=$((value & 0xF0)) note=$(((value >> 8) & 0xFF))
-  if [ "$status" -eq $((0x90)) ] && [ "$note" -ne 0 ]; then
+  status=$((value & 0xF0)) note=$(((value >> 8) & 0xFF)) velocity=$(((value >> 16) & 0xFF))
+  if [ "$status" -eq $((0x90)) ] && [ "$velocity" -gt 0 ]; then
     times+=("$ms") notes+=("$note")
   fi
 done < "$tmp/capture.txt"

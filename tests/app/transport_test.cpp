@@ -165,12 +165,12 @@ TEST_F(TransportTest, MenuOpensPagesAndHelp) {
         functionPages.push_back({page, modal});
     };
     program().hooks.openSettingsDialog = [&](int page) { settingsPages.push_back(page); };
-    for (const char *item : {"N3", "N10", "N4", "N16", "N17", "N11", "N23", "N8", "N9", "N7"})
+    for (const char *item : {"N3", "N10", "N4", "N16", "N17", "N11", "N23", "N8", "N9"})
         controls().menuItems.at(item)->trigger();
     EXPECT_EQ(functionPages,
               (std::vector<std::pair<int, bool>>{
                   {300, false}, {30, false}, {0, false}, {5, false}, {6, false}, {2, false}, {6, false}}));
-    EXPECT_EQ(settingsPages, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(settingsPages, (std::vector<int>{0, 1}));
     EXPECT_EQ(state().controllerTarget, 5);
 
     struct RecordingLauncher : ContextMenu::Launcher {
