@@ -169,18 +169,9 @@ void tick(Program &p, bool windowActive) {
 }
 
 void engineMessage(Program &p, uint32_t message, uint32_t wparam, uint32_t lparam) {
-    switch (message) {
-        case WM_MDRV_KEYS:
-            p.hooks.keyboardEcho(wparam, lparam);
-            return;
-        case WM_MDRV_ACCOMP_NOTE:
-            p.hooks.showBeat(static_cast<int>(wparam));
-            return;
-        case WM_MDRV_EVENT:
-            break;
-        default:
-            return;
-    }
+    // The note echo (1025) and the accompaniment beat (1026) belong to live playing, which sees every
+    // message before the timer does.
+    if (message != WM_MDRV_EVENT) return;
     const int channel = lparam & 0x0F;
     switch (wparam) {
         case 1:
