@@ -199,7 +199,7 @@ void Engine::accompSection() {
         if (isNoteOn(e.status)) {
             storeInRing(s_.accompRing, e.status, e.data1, [&](uint8_t st, uint8_t note) { me3(st, note, 0); });
             me3(0xB0, 7, 127);
-            me3(0xB0, 10, 127);
+            me3(0xB0, 10, kAccompPan);
             me3(0xB0, 11, 127);
             me2(0xC0, s_.patternProgram, 0);
             data2 = scaledVelocity(e.data2, s_.accompVelocityScale);
@@ -217,6 +217,11 @@ void Engine::accompSection() {
             return;
         }
     }
+    // A whole pass went by in this tick. The pattern goes on after the delta of the record it resumes
+    // at, so a one-note pattern repeats at its own pace (and an all-zero one once per tick) instead of
+    // firing its note every millisecond.
+    const uint32_t resume = s_.patternPosition < s_.patternLength ? s_.patternPosition : 0;
+    s_.accompWait = s_.pattern[resume].delta * 20 / (uint32_t(s_.accompSpeed) + 2);
 }
 
 void Engine::seekReplay(uint32_t upTo) {
