@@ -9,6 +9,7 @@
 #include "performance_wiring.h"
 #include "single_instance.h"
 #include "termination_signals.h"
+#include "transport_links.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ int main(int argc, char *argv[]) {
     MainWindow window(dialogs);
     dialogs.setParent(&window);
     piano::PerformanceWiring performance(window);
+    linkTransportToLivePlaying(window.program(), performance.performance());
     piano::FunctionDialogOpener functionDialog(window.program(), performance.performance(), &window);
     piano::ConnectFunctionDialog(functionDialog, window.program(), performance.performance());
     QObject::connect(&window, &MainWindow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);

@@ -9,6 +9,7 @@
 #include "layout.h"
 #include "program_parts.h"
 #include "startup.h"
+#include "transport_wiring.h"
 
 namespace {
 constexpr int kTimer1Interval = 50;
@@ -68,6 +69,7 @@ void MainWindow::connectControls() {
     };
     connect(c.image3, &ImageControl::clicked, this, openAbout);
     connect(c.menuItems.at("N7"), &QAction::triggered, this, openAbout);
+    TransportWiring::wire(program_);
 }
 
 void MainWindow::guarded(const std::function<void()> &action) {

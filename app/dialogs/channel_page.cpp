@@ -84,6 +84,7 @@ int ChannelPage::knobPosition(int channel) const {
 }
 
 void ChannelPage::setRow(int row, const QString &text, int check) {
+    if (row < 0 || row >= kChannels) return;
     const QSignalBlocker block(checkList);
     QListWidgetItem *item = checkList->item(row);
     if (!text.isNull()) item->setText(text);

@@ -1,5 +1,8 @@
 #include "function_dialog_opener.h"
 
+#include "channel_page.h"
+#include "voice_list.h"
+
 namespace piano {
 
 FunctionDialogOpener::FunctionDialogOpener(Program &program, Performance &performance, QWidget *parent)
@@ -39,14 +42,20 @@ void FunctionDialogOpener::destroyIfHidden() {
 }
 
 void ConnectFunctionDialog(FunctionDialogOpener &opener, Program &program, Performance &performance) {
-    program.hooks.openFunctionDialog = [&opener](int page, bool) { opener.open(page); };
+    ProgramHooks &h = program.hooks;
+    h.openFunctionDialog = [&opener](int page, bool) { opener.open(page); };
+    h.functionDialogExists = [&opener] { return opener.exists(); };
+    h.dropHiddenFunctionDialog = [&opener] { opener.destroyIfHidden(); };
+    h.voiceListRow = [](int program) { return QString::fromStdString(VoiceListRow(program)); };
+    h.setChannelRow = [&opener](int channel, const QString &text, int check) {
+        if (FunctionDialog *dialog = opener.dialog()) dialog->channelPage()->setRow(channel, text, check);
+    };
+    h.moveChannelKnob = [&opener](int channel, int value) {
+        if (FunctionDialog *dialog = opener.dialog()) dialog->moveChannelKnob(channel, value);
+    };
     performance.hooks.functionDialogExists = [&opener] { return opener.exists(); };
     performance.hooks.refillChannelPage = [&opener] {
         if (FunctionDialog *dialog = opener.dialog()) dialog->fillChannelRows();
-    };
-    program.hooks.timer1Tick = [&opener, previous = program.hooks.timer1Tick] {
-        previous();
-        opener.destroyIfHidden();
     };
 }
 

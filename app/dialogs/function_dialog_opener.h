@@ -37,7 +37,8 @@ class FunctionDialogOpener {
     QPointer<FunctionDialog> dialog_;
 };
 
-// Points the program's dialog hooks at `opener`; the main timer destroys a closed dialog.
+// Points the program's dialog hooks at `opener`: the openers, and the main timer's view of the dialog
+// (whether it exists, dropping it once closed, its channel rows and knobs).
 void ConnectFunctionDialog(FunctionDialogOpener &opener, Program &program, Performance &performance);
 
 }  // namespace piano
