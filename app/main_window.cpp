@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QWindow>
 
+#include "dialogs/settings_wiring.h"
 #include "engine_host.h"
 #include "layout.h"
 #include "startup.h"
@@ -60,6 +61,7 @@ void MainWindow::connectControls() {
     connect(c.speedButton1, &QAbstractButton::clicked, this, &MainWindow::closeButtonClicked);
     connect(c.speedButton17, &QAbstractButton::clicked, this, [this] { showMinimized(); });
     connect(c.speedButton19, &QAbstractButton::clicked, this, [this] { Layout::toggle(program_); });
+    SettingsWiring::connect(program_, this);
 }
 
 void MainWindow::closeButtonClicked() {

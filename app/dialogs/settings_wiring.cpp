@@ -1,0 +1,24 @@
+#include "settings_wiring.h"
+
+#include <QAction>
+
+#include "help_page.h"
+#include "program.h"
+#include "settings_dialog.h"
+
+namespace SettingsWiring {
+
+void connect(Program &program, QWidget *window) {
+    MainWindowControls &c = program.controls;
+    auto openOn = [&program, window](int page) {
+        return [&program, window, page] { SettingsDialog::openModal(program, page, window); };
+    };
+    QObject::connect(c.menuItems.at("N8"), &QAction::triggered, window, openOn(0));
+    QObject::connect(c.menuItems.at("N9"), &QAction::triggered, window, openOn(1));
+    QObject::connect(c.menuItems.at("N7"), &QAction::triggered, window, openOn(2));
+    QObject::connect(c.image3, &ImageControl::clicked, window, openOn(2));
+    QObject::connect(c.menuItems.at("N1"), &QAction::triggered, window,
+                     [&program] { HelpPage::open(program); });
+}
+
+}  // namespace SettingsWiring

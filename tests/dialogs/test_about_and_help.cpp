@@ -1,0 +1,50 @@
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+#include "dialogs/about_page.h"
+#include "dialogs/help_page.h"
+#include "dialogs/settings_dialog.h"
+#include "settings_fixture.h"
+
+namespace {
+
+class AboutPageTest : public SettingsFixture {
+  protected:
+    void SetUp() override {
+        SettingsFixture::SetUp();
+        HelpPage::setOpener([this](const QUrl &url) {
+            opened_.push_back(url);
+            return true;
+        });
+    }
+    void TearDown() override {
+        HelpPage::setOpener([](const QUrl &) { return false; });
+    }
+    std::vector<QUrl> opened_;
+};
+
+TEST_F(AboutPageTest, ShowsTheVersionLine) {
+    SettingsDialog dialog(*program_);
+    EXPECT_EQ(dialog.aboutPage()->versionLabel()->text(), "SonviraV2.20(TM)版");
+}
+
+TEST_F(AboutPageTest, HelpButtonReportsAMissingPageAndStartsNothing) {
+    SettingsDialog dialog(*program_);
+    dialog.aboutPage()->helpButton()->click();
+    EXPECT_TRUE(opened_.empty());
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].text, "没有找到文件Pianohlp.htm,请检查文件是否在Help目录下");
+}
+
+TEST_F(AboutPageTest, HelpButtonOpensTheInstalledPage) {
+    ASSERT_TRUE(QDir(dir_.path()).mkpath("Help"));
+    writeFile("Help/PianoHlp.htm", "<html></html>");
+    SettingsDialog dialog(*program_);
+    dialog.aboutPage()->helpButton()->click();
+    EXPECT_TRUE(dialogs_.shown.empty());
+    ASSERT_EQ(opened_.size(), 1u);
+    EXPECT_EQ(opened_[0], QUrl::fromLocalFile(path("Help/PianoHlp.htm")));
+}
+
+}  // namespace
