@@ -1,11 +1,13 @@
 #include "settings_dialog.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "about_page.h"
 #include "device_page.h"
@@ -59,8 +61,9 @@ SettingsDialog::SettingsDialog(Program &program, QWidget *parent)
 
     devicePage_->selectStoredDevice();
     interfacePage_->skinBox()->setCurrentIndex(0);
-    const QString installedBackground = QDir(folder_).filePath("Piano.bmp");
-    if (QFileInfo(installedBackground).isFile()) interfacePage_->showInstalledBackground();
+    // Shows "Piano.bmp" when the folder has one, and otherwise says the skin's own picture is in use
+    // rather than leaving an empty frame.
+    interfacePage_->showInstalledBackground();
     pages_->setCurrentIndex(std::clamp(program.state.settingsPage, 0, 2));
     interfacePage_->setSwatchColour(program.settings.readInt("set", "Color", 0x0FFFFFFF));
 
@@ -85,8 +88,7 @@ void SettingsDialog::applyBackground() {
     if (picture.isNull() && program_.skinLibrary.holds("B38")) picture = program_.skinLibrary.bitmap("B38");
     if (picture.isNull()) return;
     background_->setPicture(picture);
-    // The pages and their frame let the picture show through.
-    pages_->setAutoFillBackground(false);
+    // The pages let the picture show through where their frame leaves it room.
     for (int i = 0; i < pages_->count(); ++i)
         pages_->widget(i)->setAutoFillBackground(false);
 }
