@@ -27,6 +27,11 @@ bool Engine::openDevice() {
 
 void Engine::closeDevice() { out_.reset(); }
 
+void Engine::attachDevice(std::unique_ptr<output::Device> device) {
+    std::lock_guard<std::mutex> guard(mutex_);
+    out_ = std::move(device);
+}
+
 bool Engine::reopenDevice() {
     closeDevice();
     return openDevice();

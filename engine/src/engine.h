@@ -46,6 +46,8 @@ public:
     // For tests and tools: the state, read while nothing else runs.
     EngineState &state() { return s_; }
     bool deviceOpen() const { return out_ != nullptr; }
+    // Puts a device of the caller's in place of the open one (benchmarks measure with a null device).
+    void attachDevice(std::unique_ptr<output::Device> device);
     ClockThread &clock() { return clock_; }
 
 private:
