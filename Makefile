@@ -1,8 +1,13 @@
-# make test: install what is missing, build, run every test.
+# The program piano.
+# make run:     install what is missing, build, install into the installation directory, start piano.
+# make install: the same without starting it. PREFIX chooses another installation directory.
+# make test:    install what is missing, build, run every test.
 PRESET ?= default
 BUILD := build/$(PRESET)
+PREFIX ?= $(HOME)/.local/share/Brenvik/Piano
+INSTALL_DIR := $(abspath $(PREFIX))
 
-.PHONY: deps configure build test clean
+.PHONY: deps configure build test install run screenshots clean
 
 deps:
 	scripts/install-deps
@@ -11,10 +16,21 @@ configure: deps
 	cmake --preset $(PRESET)
 
 build: configure
-	cmake --build --preset $(PRESET)
+	cmake --build --preset $(PRESET) -j2
 
 test: build
 	ctest --preset $(PRESET) --output-on-failure
+
+install: build
+	cmake --install $(BUILD) --prefix "$(INSTALL_DIR)"
+	scripts/register-install "$(INSTALL_DIR)"
+
+run: install
+	cd "$(INSTALL_DIR)" && (nohup ./piano >/dev/null 2>&1 &)
+	@echo "piano started from $(INSTALL_DIR)"
+
+screenshots: build
+	scripts/screenshots $(BUILD)
 
 clean:
 	rm -rf build

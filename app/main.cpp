@@ -1,11 +1,29 @@
 #include <QApplication>
+#include <QMessageBox>
 #include <QProxyStyle>
+#include <exception>
 
 #include "dialog_service.h"
 #include "main_window.h"
 #include "single_instance.h"
+#include "termination_signals.h"
 
 namespace {
+
+// An error that escapes an event handler is shown in a message box and the program carries on, rather
+// than the exception ending the process.
+class PianoApplication : public QApplication {
+  public:
+    using QApplication::QApplication;
+    bool notify(QObject *receiver, QEvent *event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception &error) {
+            QMessageBox::critical(nullptr, "Piano", QString::fromUtf8(error.what()));
+            return false;
+        }
+    }
+};
 
 // Hints appear at once and stay for 35 seconds.
 class HintStyle : public QProxyStyle {
@@ -21,7 +39,7 @@ class HintStyle : public QProxyStyle {
 }  // namespace
 
 int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
+    PianoApplication app(argc, argv);
     SingleInstance instance;
     if (instance.anotherIsRunning()) return 0;
 
@@ -31,6 +49,8 @@ int main(int argc, char *argv[]) {
     dialogs.setParent(&window);
     QObject::connect(&window, &MainWindow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!window.start()) return 0;
+    TerminationSignals terminations;
+    QObject::connect(&terminations, &TerminationSignals::terminationRequested, &window, &QWidget::close);
     window.show();
     const int result = app.exec();
     window.shutdown();

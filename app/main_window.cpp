@@ -60,8 +60,22 @@ void MainWindow::connectControls() {
     MainWindowControls &c = program_.controls;
     connect(c.speedButton1, &QAbstractButton::clicked, this, &MainWindow::closeButtonClicked);
     connect(c.speedButton17, &QAbstractButton::clicked, this, [this] { showMinimized(); });
-    connect(c.speedButton19, &QAbstractButton::clicked, this, [this] { Layout::toggle(program_); });
+    connect(c.speedButton19, &QAbstractButton::clicked, this, &MainWindow::toggleLayout);
     SettingsWiring::connect(program_, this);
+}
+
+void MainWindow::guarded(const std::function<void()> &action) {
+    try {
+        action();
+    } catch (const MissingBitmap &error) {
+        program_.dialogs.messageBox(error.message(), "Piano", NW_MB_OK | NW_MB_ICONERROR);
+    }
+}
+
+void MainWindow::toggleLayout() {
+    guarded([this] { Layout::toggle(program_); });
+    // The window is hidden while the layout changes; a change that stopped half-way must not leave it so.
+    if (!isVisible()) show();
 }
 
 void MainWindow::closeButtonClicked() {
@@ -97,6 +111,7 @@ void MainWindow::customEvent(QEvent *event) {
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent *event) {
+    program_.hooks.popupMenuOpening();
     program_.controls.popupMenu1->popup(event->globalPos());
 }
 

@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "engine_host.h"
 #include "program.h"
@@ -39,6 +40,10 @@ class MainWindow : public QWidget {
   private:
     void connectControls();
     void closeButtonClicked();
+    // Runs a user action; a picture missing from a library stops it with a message instead of ending
+    // the program.
+    void guarded(const std::function<void()> &action);
+    void toggleLayout();
     bool startDragIfInStrip(QObject *watched, QMouseEvent *event);
 
     Program program_;

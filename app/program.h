@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "dialog_service.h"
 #include "engine_binding.h"
 #include "main_window_controls.h"
@@ -23,4 +25,7 @@ struct Program {
     NwHost host{};
     DialogService &dialogs;
     ProgramHooks hooks;
+    // Fills the entry points from the loaded engine; tests wrap them to watch the calls.
+    std::function<bool(const EngineLibrary &, EngineBinding &)> bindEngine =
+        [](const EngineLibrary &library, EngineBinding &binding) { return library.bind(binding); };
 };

@@ -32,6 +32,9 @@ struct ProgramHooks {
     // whatever control has the focus. Return true to consume the event.
     std::function<bool(QKeyEvent *event)> keyEvent = [](QKeyEvent *) { return false; };
 
+    // The context menu is about to open: no key may stay lit or sounding while it is up.
+    std::function<void()> popupMenuOpening = [] {};
+
     // Opens the function dialog on a page; modal or not.
     std::function<void(int page, bool modal)> openFunctionDialog = [](int, bool) {};
 };

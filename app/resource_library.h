@@ -8,7 +8,12 @@
 class MissingBitmap : public std::runtime_error {
   public:
     explicit MissingBitmap(const QString &name)
-        : std::runtime_error("missing bitmap " + name.toStdString()) {}
+        : std::runtime_error(QString("找不到位图资源 %1").arg(name).toStdString()), name_(name) {}
+    const QString &name() const { return name_; }
+    QString message() const { return QString::fromStdString(what()); }
+
+  private:
+    QString name_;
 };
 
 // A bitmap library: a Qt binary resource file whose bitmaps lie at its root under their exact names.

@@ -151,7 +151,7 @@ bool runCreate(Program &p) {
     if (!fileExists(enginePath) || !p.engineLibrary.load(enginePath)) return false;
 
     createOverlayImages(c);
-    if (!p.engineLibrary.bind(p.engine)) return false;
+    if (!p.bindEngine(p.engineLibrary, p.engine)) return false;
     p.engine.host = &p.host;
 
     try {
@@ -203,7 +203,7 @@ bool formCreate(Program &p) {
         if (runCreate(p)) return true;
     } catch (const MissingBitmap &error) {
         // A bitmap missing outside the skin load: report it as the framework would and end.
-        p.dialogs.messageBox(QString::fromStdString(error.what()), "Piano", NW_MB_OK | NW_MB_ICONERROR);
+        p.dialogs.messageBox(error.message(), "Piano", NW_MB_OK | NW_MB_ICONERROR);
     }
     abandon(p);
     return false;

@@ -55,12 +55,17 @@ struct Painter {
         p.fillRect(QRect(r.left(), r.bottom() + 1, r.width(), 1), QColor(0x3a, 0x3f, 0x47));
     }
 
+    // Labels: a crisp pixel font in the normal layout; in the enlarged one, where the pixel font would
+    // have to double, a small outline font of the same height instead.
     void SmallLabel(int centreX, int top, const char *text, const QColor &c = palette::kLabel) {
-        const int scale = s.enlarged ? 2 : 1;
-        const int w = pixel_font::TextWidth(text, pixel_font::Size::Small3x5, scale);
+        if (s.enlarged) {
+            Text(QRect(s(centreX) - 40, s(top) - 1, 80, 10), text, 9, c, Qt::AlignHCenter | Qt::AlignTop,
+                 false, 0.6);
+            return;
+        }
+        const int w = pixel_font::TextWidth(text, pixel_font::Size::Small3x5);
         p.end();
-        pixel_font::DrawText(img, QPoint(s(centreX) - w / 2, s(top)), text, pixel_font::Size::Small3x5, c,
-                             scale);
+        pixel_font::DrawText(img, QPoint(centreX - w / 2, top), text, pixel_font::Size::Small3x5, c);
         p.begin(&img);
     }
 
@@ -106,7 +111,7 @@ void DrawBrand(Painter &d) {
     d.p.drawEllipse(QPointF(d.s.real(13.5), d.s.real(10.5)), d.s.real(2.2), d.s.real(2.2));
     d.Text(d.R(22, 2, 120, 17), "SONVIRA", d.s.thick(11), QColor(0xd8, 0xdd, 0xe3),
            Qt::AlignLeft | Qt::AlignVCenter, true, d.s.real(1.6));
-    d.Text(d.R(88, 2, 120, 17), "DIGITAL PIANO", d.s.thick(8), QColor(0x7d, 0x85, 0x8f),
+    d.Text(d.R(92, 2, 120, 17), "DIGITAL PIANO", d.s.thick(8), QColor(0x7d, 0x85, 0x8f),
            Qt::AlignLeft | Qt::AlignVCenter, false, d.s.real(1.2));
     // Recess for the three window buttons.
     d.Bed(393, 7, 46, 18);

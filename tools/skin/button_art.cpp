@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 namespace button_art {
 namespace {
@@ -186,17 +187,22 @@ void DrawPanelGlyph(QPainter &p, Glyph g, const QColor &c) {
             break;
         }
         case Glyph::PanelEffects: {
-            // A stacked chord.
+            // Sparkles: the effects added to every note.
+            auto star = [&p](QPointF centre, double outer, double inner) {
+                QPainterPath path;
+                for (int i = 0; i < 8; ++i) {
+                    const double r = i % 2 ? inner : outer;
+                    const double a = i * M_PI / 4 - M_PI / 2;
+                    const QPointF pt = centre + QPointF(r * std::cos(a), r * std::sin(a));
+                    i == 0 ? path.moveTo(pt) : path.lineTo(pt);
+                }
+                path.closeSubpath();
+                p.drawPath(path);
+            };
             p.setPen(Qt::NoPen);
             p.setBrush(c);
-            for (int i = 0; i < 3; ++i)
-                p.drawEllipse(QPointF(-3.0 + (i % 2) * 0.6, 4.0 - i * 3.6), 2.4, 1.7);
-            p.setPen(QPen(c, 1.2));
-            p.drawLine(QPointF(-0.6, 4), QPointF(-0.6, -6.5));
-            p.drawLine(QPointF(-0.6, -6.5), QPointF(4.5, -5));
-            p.drawLine(QPointF(4.5, -5), QPointF(4.5, 3));
-            p.setPen(Qt::NoPen);
-            p.drawEllipse(QPointF(2.8, 3.4), 2.2, 1.6);
+            star(QPointF(-1.5, 1.0), 5.6, 1.5);
+            star(QPointF(4.6, -3.6), 2.6, 0.8);
             break;
         }
         case Glyph::PanelAccompaniment: {
@@ -264,9 +270,10 @@ QImage Strip(Glyph glyph, LayoutScale s) {
             p.scale(k, k);
             DrawTransportGlyph(p, glyph, c);
         } else if (IsPanelMode(glyph)) {
-            const QRect led = ModeLedRect(s).translated(r.topLeft());
+            const QRect ownLed = ModeLedRect(s);
+            const QRect led = ownLed.translated(r.topLeft());
             p.save();
-            p.translate(r.left() + led.left() / 2.0 + 0.5 + press, r.center().y() + 0.5 + press);
+            p.translate(r.left() + ownLed.left() / 2.0 + 0.5 + press, r.center().y() + 0.5 + press);
             const double k = (face.height() - s.real(3)) / 12.0;
             p.scale(k, k);
             DrawPanelGlyph(p, glyph, c);

@@ -89,11 +89,36 @@ QImage Compose(std::map<std::string, QImage> &img, LayoutScale s) {
 
 }  // namespace
 
+// Every small picture of the normal layout side by side, four times enlarged, to check details.
+QImage Parts(std::map<std::string, QImage> &img) {
+    const char *names[] = {"B7",  "B8",  "B9",  "B10", "B11", "B12", "B35", "B36",
+                           "B5",  "B16", "B17", "B18", "B29", "B32", "B33", "B34",
+                           "B19", "B20", "B21", "B22", "B23", "B28", "B30", "B31"};
+    const int zoom = 4, gap = 6;
+    int width = 0, height = gap;
+    for (const char *n : names) {
+        const QImage &i = img[std::string("skin:") + n];
+        width = std::max(width, i.width() * zoom + 2 * gap);
+        height += i.height() * zoom + gap;
+    }
+    QImage out(width, height, QImage::Format_RGB32);
+    out.fill(QColor(0x60, 0x60, 0x60));
+    QPainter p(&out);
+    int y = gap;
+    for (const char *n : names) {
+        const QImage &i = img[std::string("skin:") + n];
+        p.drawImage(QRect(gap, y, i.width() * zoom, i.height() * zoom), i);
+        y += i.height() * zoom + gap;
+    }
+    return out;
+}
+
 bool WritePreviews(const QString &directory) {
     QDir().mkpath(directory);
     auto images = RenderAll();
     const QImage normal = Compose(images, kNormal);
     const QImage enlarged = Compose(images, kEnlarged);
     return normal.scaled(normal.size() * 2).save(directory + "/preview-normal.png") &&
-           enlarged.save(directory + "/preview-enlarged.png");
+           enlarged.save(directory + "/preview-enlarged.png") &&
+           Parts(images).save(directory + "/preview-parts.png");
 }

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include "app_fixture.h"
+#include "layout.h"
+#include "skin.h"
+#include "skin_fixture.h"
+
+using SkinFixture::colourAt;
+using SkinFixture::colourOf;
+
+TEST(Skin, FlatTransportButtonsFollowTheSkinsFligBitmap) {
+    struct Case {
+        bool skinHasFlig;
+        const char *storedBefore;
+        bool flat;
+        const char *storedAfter;
+    } cases[] = {{true, "ButtonFlat=0", true, "ButtonFlat=1"},
+                 {false, "ButtonFlat=1", false, "ButtonFlat=0"}};
+    for (const Case &c : cases) {
+        Installation installation;
+        if (c.skinHasFlig) {
+            ASSERT_TRUE(installation.writeSkin("resource.skn", {"Flig"}));
+        }
+        installation.writeSettings(QString("[Set]\n%1\n").arg(c.storedBefore));
+        RunningWindow run(installation);
+        ASSERT_TRUE(run.start());
+        for (SpeedButton *button : run.controls().transportButtons())
+            EXPECT_EQ(button->isFlat(), c.flat);
+        EXPECT_TRUE(installation.settingsText().contains(QString(c.storedAfter) + "\n")) << c.storedAfter;
+        run.window().shutdown();
+    }
+}
+
+TEST(Skin, ALooseBitmapOverridesTheSkinInTheNormalLayoutOnly) {
+    Installation installation;
+    ASSERT_TRUE(SkinFixture::writeBitmap(installation.path("23.bmp"), QSize(84, 22), Qt::red));
+    RunningWindow run(installation);
+    ASSERT_TRUE(run.start());
+    run.show();
+    SpeedButton *play = run.controls().speedButton11;
+    EXPECT_EQ(colourAt(play->glyph()), QColor(Qt::red));
+    EXPECT_EQ(colourAt(run.controls().speedButton12->glyph()), colourOf("B10"));
+
+    Layout::enlarge(run.program());
+    EXPECT_EQ(colourAt(play->glyph()), colourOf("BEIFENB18"));
+    Layout::shrink(run.program());
+    EXPECT_EQ(colourAt(play->glyph()), QColor(Qt::red));
+    run.window().shutdown();
+}
+
+TEST(Skin, PlainPicturesOptionRemovesOrRestoresTheAboutAndPanelPictures) {
+    Installation installation;
+    RunningWindow run(installation);
+    ASSERT_TRUE(run.start());
+    MainWindowControls &c = run.controls();
+    EXPECT_FALSE(c.image3->hasPicture());  // default: plain
+    EXPECT_FALSE(c.image7->hasPicture());
+
+    Skin::applyPlainPictures(run.program(), 0);
+    EXPECT_EQ(colourAt(c.image3->picture()), colourOf("B37"));
+    EXPECT_EQ(colourAt(c.image7->picture()), colourOf("B27"));
+    EXPECT_TRUE(c.image3->toolTip().isEmpty());
+    EXPECT_TRUE(installation.settingsText().contains("PicFlat=0\n"));
+
+    Skin::applyPlainPictures(run.program(), 7);  // not an option: nothing changes
+    EXPECT_TRUE(c.image3->hasPicture());
+    EXPECT_TRUE(installation.settingsText().contains("PicFlat=0\n"));
+    run.window().shutdown();
+}
+
+TEST(Skin, ColourReachesWindowPanelsAndProgressGauge) {
+    Installation installation;
+    installation.writeSettings("[Set]\nColor=255\n");  // red, stored as 0x00BBGGRR
+    RunningWindow run(installation);
+    ASSERT_TRUE(run.start());
+    MainWindowControls &c = run.controls();
+    EXPECT_EQ(run.window().palette().color(QPalette::Window), QColor(255, 0, 0));
+    for (QFrame *panel : c.numberedPanels())
+        EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(c.cGauge4->backColour(), QColor(255, 0, 0));
+    EXPECT_EQ(c.cGauge4->barColour(), Skin::colourFromValue(255 + 100));
+    EXPECT_EQ(c.captionButton(8)->textColour(), QColor(255, 0, 0));
+    run.window().shutdown();
+}
+
+TEST(Layout, EnlargeClampsAtTheScreenCornerAndShrinkMovesBack) {
+    Installation installation;
+    RunningWindow run(installation);
+    ASSERT_TRUE(run.start());
+    run.show();
+    MainWindowControls &c = run.controls();
+    run.window().move(50, 20);
+
+    Layout::enlarge(run.program());
+    EXPECT_TRUE(run.program().state.enlarged);
+    EXPECT_EQ(run.window().pos(), QPoint(0, 0));
+    EXPECT_EQ(run.window().size(), QSize(675, 315));
+    EXPECT_TRUE(run.window().isVisible());
+    EXPECT_EQ(c.panel10->geometry(), QRect(615, 15, 42, 14));
+    EXPECT_EQ(c.image4->geometry(), QRect(15, 195, 631, 111));
+    EXPECT_EQ(c.verticalPanels[0]->geometry(), QRect(21, 120, 15, 60));
+    EXPECT_EQ(c.verticalThumbs[0]->geometry(), QRect(0, 12, 21, 15));
+    EXPECT_EQ(c.horizontalThumbs[0]->geometry(), QRect(12, 0, 15, 21));
+    EXPECT_EQ(c.controllerButtons[1]->geometry(), QRect(56, 60, 39, 21));
+    EXPECT_EQ(c.overlayImages[11]->geometry(), QRect(403, 171, 13, 10));
+    EXPECT_EQ(c.progressBar2->maximum(), 150);
+    EXPECT_EQ(c.label1->font().pointSize(), 12);
+    EXPECT_EQ(c.label3->geometry(), QRect(198, 114, 146, 23));
+    EXPECT_EQ(colourAt(c.image1->picture()), colourOf("BEIFENB15"));
+    EXPECT_EQ(colourAt(c.image4->picture()), colourOf("BEIFENB14"));
+    EXPECT_EQ(colourAt(c.overlayImages[1]->picture()), colourOf("BEIFENB5"));
+    EXPECT_FALSE(c.image7->hasPicture());
+
+    Layout::shrink(run.program());
+    EXPECT_FALSE(run.program().state.enlarged);
+    EXPECT_EQ(run.window().pos(), QPoint(112, 52));
+    EXPECT_EQ(run.window().size(), QSize(450, 210));
+    EXPECT_EQ(c.panel10->geometry(), QRect(395, 9, 42, 14));
+    EXPECT_EQ(c.image4->geometry(), QRect(11, 130, 421, 75));
+    EXPECT_EQ(c.verticalPanels[0]->geometry(), QRect(15, 80, 11, 41));
+    EXPECT_EQ(c.verticalThumbs[0]->geometry(), QRect(0, 8, 11, 14));
+    EXPECT_EQ(c.controllerButtons[1]->geometry(), QRect(38, 41, 27, 15));
+    EXPECT_EQ(c.modeButtons[0]->geometry(), QRect(92, 78, 27, 15));
+    EXPECT_EQ(c.overlayImages[11]->geometry(), QRect(269, 114, 8, 6));
+    const int gaugeLefts[] = {1, 28, 55, 81};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(c.controllerGauges[i]->x(), gaugeLefts[i]);
+    EXPECT_EQ(c.progressBar2->maximum(), 100);
+    EXPECT_EQ(c.label3->geometry(), QRect(132, 76, 97, 15));
+    EXPECT_EQ(colourAt(c.image1->picture()), colourOf("B0"));
+    EXPECT_EQ(colourAt(c.image4->picture()), colourOf("BEIFENB13"));
+    // The skin load after a shrink brings the about and panel pictures back whatever the option says.
+    EXPECT_TRUE(c.image7->hasPicture());
+    run.window().shutdown();
+}
+
+TEST(Layout, SavedEnlargedLayoutIsRestoredAtTheSavedPosition) {
+    Installation installation;
+    installation.writeSettings("[Piano]\nLeft=300\nTop=200\nMaxMin=1\n");
+    {
+        RunningWindow run(installation);
+        ASSERT_TRUE(run.start());
+        run.show();
+        EXPECT_TRUE(run.program().state.enlarged);
+        EXPECT_EQ(run.window().pos(), QPoint(300, 200));
+        EXPECT_EQ(run.window().size(), QSize(675, 315));
+        run.window().shutdown();
+    }
+    EXPECT_TRUE(installation.settingsText().contains("MaxMin=1\n"));
+    EXPECT_TRUE(installation.settingsText().contains("Left=300\n"));
+}
+
+TEST(Layout, ModePicturesInTheEnlargedLayoutComeFromTheDefaults) {
+    Installation installation;
+    RunningWindow run(installation);
+    ASSERT_TRUE(run.start());
+    run.show();
+    Layout::enlarge(run.program());
+    Skin::showModePictures(run.program(), true);
+    EXPECT_EQ(colourAt(run.controls().speedButton13->glyph()), colourOf("BEIFENB22"));
+    Skin::showModePictures(run.program(), false);
+    EXPECT_EQ(colourAt(run.controls().speedButton13->glyph()), colourOf("BEIFENB20"));
+    EXPECT_EQ(colourAt(run.controls().speedButton29->glyph()), colourOf("BEIFENB21"));
+    run.window().shutdown();
+}
+
+TEST(Layout, DragStripIsTwentyPixelsHighNormallyAndThirtyEnlarged) {
+    struct Case {
+        QPoint point;
+        bool enlarged;
+        bool drags;
+    } cases[] = {
+        {{0, 0}, false, true},    {{449, 19}, false, true}, {{100, 20}, false, false},
+        {{100, 29}, true, true},  {{100, 30}, true, false}, {{1199, 5}, true, true},
+        {{1200, 5}, true, false}, {{-1, 5}, false, false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(Layout::inDragStrip(c.point, c.enlarged), c.drags) << c.point.x() << "," << c.point.y();
+}
+
+TEST(Layout, APictureMissingFromTheDefaultsStopsTheChangeWithAMessageAndKeepsTheWindowShown) {
+    Installation installation;
+    QStringList incomplete = SkinFixture::defaultNames();
+    incomplete.removeAll("BEIFENB14");
+    ASSERT_TRUE(SkinFixture::writeLibrary(installation.dir(), "BeiFen.dat", incomplete));
+    RunningWindow run(installation);
+    ASSERT_TRUE(run.start());
+    run.show();
+    run.controls().speedButton19->click();
+    ASSERT_EQ(run.dialogs.shown.size(), 1u);
+    EXPECT_TRUE(run.dialogs.shown[0].text.contains("BEIFENB14"));
+    EXPECT_TRUE(run.window().isVisible());
+    run.window().shutdown();
+}

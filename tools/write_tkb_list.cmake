@@ -1,0 +1,26 @@
+# Writes TkbFile: the installed path of each shipped accompaniment pattern, one per line, in panel order.
+#   cmake -DINSTALL_DIR=<D> -DNAMES_FILE=<build>/share/TkbFile.names [-DOUTPUT_DIR=<dir>] -P write_tkb_list.cmake
+# The paths name INSTALL_DIR; the file goes to OUTPUT_DIR (default INSTALL_DIR; differs under DESTDIR).
+# A TkbFile that already lists something is the user's own choice and is kept.
+if(NOT INSTALL_DIR OR NOT NAMES_FILE)
+  message(FATAL_ERROR "write_tkb_list.cmake needs INSTALL_DIR and NAMES_FILE")
+endif()
+if(NOT OUTPUT_DIR)
+  set(OUTPUT_DIR "${INSTALL_DIR}")
+endif()
+set(list_file "${OUTPUT_DIR}/TkbFile")
+if(EXISTS "${list_file}")
+  file(READ "${list_file}" existing)
+  string(STRIP "${existing}" existing)
+  if(NOT existing STREQUAL "")
+    message(STATUS "Keeping ${list_file}")
+    return()
+  endif()
+endif()
+file(STRINGS "${NAMES_FILE}" names ENCODING UTF-8)
+set(content "")
+foreach(name IN LISTS names)
+  string(APPEND content "${INSTALL_DIR}/伴奏/${name}\n")
+endforeach()
+file(WRITE "${list_file}" "${content}")
+message(STATUS "Wrote ${list_file}")
