@@ -1,10 +1,15 @@
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
 
 #include "dialogs/about_page.h"
 #include "dialogs/help_page.h"
 #include "dialogs/settings_dialog.h"
+#include "dialogs/settings_wiring.h"
 #include "settings_fixture.h"
 
 namespace {
@@ -45,6 +50,37 @@ TEST_F(AboutPageTest, HelpButtonOpensTheInstalledPage) {
     EXPECT_TRUE(dialogs_.shown.empty());
     ASSERT_EQ(opened_.size(), 1u);
     EXPECT_EQ(opened_[0], QUrl::fromLocalFile(path("Help/PianoHlp.htm")));
+}
+
+TEST_F(AboutPageTest, MenuAndAboutPictureOpenTheDialogOnTheirPageAndRestoreTheSelector) {
+    SettingsWiring::connect(*program_, &window_);
+    program_->state.settingsPage = 7;
+    struct Case {
+        std::function<void()> open;
+        int page;
+    };
+    MainWindowControls &c = program_->controls;
+    const Case cases[] = {
+        {[&c] { c.menuItems.at("N8")->trigger(); }, 0},
+        {[&c] { c.menuItems.at("N9")->trigger(); }, 1},
+        {[&c] { c.menuItems.at("N7")->trigger(); }, 2},
+        {[&c] { emit c.image3->clicked(QPoint(5, 5)); }, 2},
+    };
+    for (const Case &test : cases) {
+        int shownPage = -1;
+        QTimer::singleShot(0, [&shownPage] {
+            auto *dialog = qobject_cast<SettingsDialog *>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            shownPage = dialog->pages()->currentIndex();
+            dialog->reject();
+        });
+        test.open();
+        EXPECT_EQ(shownPage, test.page);
+        EXPECT_EQ(program_->state.settingsPage, 7);
+    }
+    c.menuItems.at("N1")->trigger();
+    ASSERT_EQ(dialogs_.shown.size(), 1u);  // the help menu item reports the missing page too
+    EXPECT_TRUE(opened_.empty());
 }
 
 }  // namespace

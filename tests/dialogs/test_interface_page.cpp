@@ -12,6 +12,7 @@
 #include "dialogs/preview_panel.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/skin_choice.h"
+#include "layout.h"
 #include "settings_fixture.h"
 #include "skin.h"
 
@@ -183,6 +184,25 @@ TEST_F(InterfacePageTest, LayerButtonSwitchesBetweenPlainAndPictured) {
     dialog.interfacePage()->layerButton()->click();
     EXPECT_EQ(readSetting("Set", "PicFlat"), "1");
     EXPECT_FALSE(program_->controls.image7->hasPicture());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(InterfacePageTest, ChosenSkinKeepsTheEnlargedLayoutsOwnPictures) {
+    Layout::enlarge(*program_);
+    ASSERT_TRUE(program_->state.enlarged);
+    const QImage enlargedBackground = program_->defaultLibrary.bitmap("BEIFENB15").toImage();
+    SettingsDialog dialog(*program_);
+    dialogs_.fileAnswers.push_back({copyOfShippedSkin("chosen.skn")});
+    dialog.interfacePage()->browseButton()->click();
+    EXPECT_EQ(program_->controls.image1->picture().toImage(), enlargedBackground);
+    EXPECT_EQ(program_->controls.speedButton11->glyph().toImage(),
+              program_->defaultLibrary.bitmap("BEIFENB18").toImage());
+
+    dialog.defaultsButton()->click();
+    EXPECT_EQ(program_->controls.image1->picture().toImage(), enlargedBackground);
 }
 
 }  // namespace
