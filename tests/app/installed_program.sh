@@ -9,14 +9,15 @@ build="$1"
 source="$2"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-prefix="$work/Piano"
+# A comma and a blank in the path: the recorded value must still read back as one path.
+prefix="$work/My Piano,1"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" TMPDIR="$work/tmp"
 mkdir -p "$TMPDIR"
 "$source/scripts/register-install" "$prefix" >/dev/null
-grep -qx "Install=$prefix" "$XDG_CONFIG_HOME/Brenvik.conf" || fail "registry value not written"
+grep -qxF "Install=\"$prefix\"" "$XDG_CONFIG_HOME/Brenvik.conf" || fail "registry value not written"
 [ -f "$XDG_DATA_HOME/applications/piano.desktop" ] || fail "no desktop entry"
 [ "$(wc -l <"$prefix/TkbFile")" -eq 11 ] || fail "TkbFile does not list the eleven patterns"
 

@@ -87,8 +87,6 @@ QImage Compose(std::map<std::string, QImage> &img, LayoutScale s) {
     return out;
 }
 
-}  // namespace
-
 // Every small picture of the normal layout side by side, four times enlarged, to check details.
 QImage Parts(std::map<std::string, QImage> &img) {
     const char *names[] = {"B7",  "B8",  "B9",  "B10", "B11", "B12", "B35", "B36",
@@ -112,6 +110,8 @@ QImage Parts(std::map<std::string, QImage> &img) {
     }
     return out;
 }
+
+}  // namespace
 
 bool WritePreviews(const QString &directory) {
     QDir().mkpath(directory);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 
@@ -37,6 +38,10 @@ bool WriteLibrary(const QString &outDir, const QString &libName, bitmap_catalog:
 int main(int argc, char **argv) {
     // Text is drawn with the installed fonts; no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Build machines often have no session runtime folder; a private one keeps Qt from warning about it.
+    QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid())
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == "--preview") return WritePreviews(args[2]) ? 0 : 1;
