@@ -46,7 +46,6 @@ DevicePage::DevicePage(Program &program, QWidget *parent) : QWidget(parent), pro
     layout->addWidget(devicesBox, 1);
     layout->addLayout(right, 1);
 
-    connect(deviceList_, &QListWidget::itemClicked, this, [this] { showSelectedDevice(); });
     connect(deviceList_, &QListWidget::currentRowChanged, this, [this] { showSelectedDevice(); });
 }
 
