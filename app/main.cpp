@@ -5,6 +5,7 @@
 
 #include "dialog_service.h"
 #include "main_window.h"
+#include "performance_wiring.h"
 #include "single_instance.h"
 #include "termination_signals.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char *argv[]) {
     QtDialogService dialogs;
     MainWindow window(dialogs);
     dialogs.setParent(&window);
+    piano::PerformanceWiring performance(window);
     QObject::connect(&window, &MainWindow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!window.start()) return 0;
     TerminationSignals terminations;

@@ -217,6 +217,11 @@ void Engine::accompSection() {
             return;
         }
     }
+    // A whole pass went by in this tick. The pattern goes on after the delta of the record it resumes
+    // at, so a one-note pattern repeats at its own pace (and an all-zero one once per tick) instead of
+    // firing its note every millisecond.
+    const uint32_t resume = s_.patternPosition < s_.patternLength ? s_.patternPosition : 0;
+    s_.accompWait = s_.pattern[resume].delta * 20 / (uint32_t(s_.accompSpeed) + 2);
 }
 
 void Engine::seekReplay(uint32_t upTo) {

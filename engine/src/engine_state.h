@@ -50,6 +50,7 @@ struct EngineState {
     uint32_t speed;
     uint32_t tempo;
     uint32_t division;
+    uint16_t songTracks;  // track count of the loaded file's header, for tools
     uint16_t bendWord;
     int32_t songVelocityScale;
     uint32_t songLength;

@@ -1,12 +1,83 @@
-// Loading a standard MIDI file into the song store.
+// MDRV_LOAD_SONG: read a standard MIDI file into the song store, assign the channels around the song's
+// own and reset the playback parameters for it.
+#include <algorithm>
+
 #include "engine.h"
+#include "file_io.h"
+#include "song_messages.h"
+#include "song_reader.h"
 
 namespace nw {
+namespace {
 
-int32_t Engine::loadSong(Lock &, int32_t device, const char *) {
+constexpr const char *kDeviceFailure = "不能打开设备，请检查设备是否健康!或换一个设备试试";
+constexpr const char *kDeviceCaption = "设备错误";
+
+const char *readFailureMessage(ReadFileStatus status) {
+    switch (status) {
+        case ReadFileStatus::NoMemory:
+            return song_message::kNoMemory;
+        case ReadFileStatus::ShortRead:
+            return song_message::kShortRead;
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+int32_t Engine::loadSong(Lock &lock, int32_t device, const char *path) {
     s_.songWait = 0;
     s_.songState = SONG_STOPPED;
     s_.deviceId = device;
+    postResetNotice();
+    silenceSongRing();  // the song stops here; what it holds must not keep sounding
+
+    // The file is read without the lock so the clock keeps ticking; nothing of the state changes meanwhile.
+    FileImage image;
+    lock.unlock();
+    const ReadFileStatus status = readWholeFile(path, image);
+    lock.lock();
+    if (status == ReadFileStatus::CannotOpen)
+        return ask(lock, song_message::kCannotOpen, song_message::kCaption, NW_MB_ICONERROR);
+
+    SongReadResult read;
+    read.error = readFailureMessage(status);
+    if (!read.error) read = readSong(image.bytes.get(), image.size, s_);
+    image.bytes.reset();
+
+    bool deviceFailed = false;
+    if (!read.error) {
+        s_.roles[9] = CH_SONG;
+        allocateAccompChannel(s_);
+        allocateKeyboardChannel(s_);
+        s_.songLength = read.records;
+        s_.songState = SONG_STOPPED;
+        s_.division = read.division;
+        s_.songTracks = read.tracks;
+        s_.songPosition = 0;
+        s_.programMode = PROG_SONG;
+        s_.bendWord = 0x4000;
+        s_.songVelocityScale = 0;
+        s_.speed = 5;
+        s_.tempo = 500000;
+        deviceFailed = !reopenDevice();
+        std::fill(std::begin(s_.bendCache), std::end(s_.bendCache), 0u);
+        if (!deviceFailed) return 0;
+    }
+
+    // A refused file leaves an empty song. Once the merge has begun the store no longer holds the old
+    // song either, so its length is dropped then even without a running clock.
+    if (s_.clockId != 0 || read.mergeStarted || deviceFailed) {
+        s_.songPosition = 0;
+        s_.songLength = 0;
+        std::fill(std::begin(s_.song), std::end(s_.song), EngineEvent{});
+    }
+    s_.songState = SONG_STOPPED;
+    if (deviceFailed)
+        ask(lock, kDeviceFailure, kDeviceCaption, NW_MB_ICONWARNING);
+    else
+        ask(lock, read.error, song_message::kCaption, NW_MB_ICONERROR);
     return 0;
 }
 

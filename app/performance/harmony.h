@@ -1,0 +1,18 @@
+#pragma once
+// The twelve harmony effects: the notes, layer voices and lit keys each adds to a played slot.
+#include "performance.h"
+
+namespace piano {
+
+struct ChordIntervals {
+    int a;
+    int b;
+};
+
+// Intervals of the triad built on pitch class 0..11 of an octave area.
+ChordIntervals ChordFor(int pitchClass);
+
+// Slot code 1..60 is a press, 61..120 a release (velocity 0).
+void PlayHarmony(Performance &p, int effect, int slotCode, int velocity);
+
+}  // namespace piano

@@ -1,0 +1,90 @@
+#include "keyboard_state.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace piano {
+namespace {
+
+struct Block {
+    int fileOffset;
+    int length;
+    int stateOffset;
+};
+
+constexpr Block kKeyFileBlocks[] = {
+    {0, 60, 0}, {60, 61, 60}, {121, 250, 121}, {371, 4, 371}, {375, 12, 423}, {387, 16, 375}, {403, 16, 391},
+};
+
+// Reads up to the whole file; returns the number of bytes read.
+int readAll(int fd, uint8_t *buffer, int capacity) {
+    int total = 0;
+    while (total < capacity) {
+        ssize_t n = ::read(fd, buffer + total, capacity - total);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        total += static_cast<int>(n);
+    }
+    return total;
+}
+
+}  // namespace
+
+void KeyboardState::installDefaultMap() {
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        slotPitch(slot) = static_cast<uint8_t>(35 + slot);
+}
+
+KeyFileLoad LoadKeyboardState(KeyboardState &state, const std::string &path) {
+    KeyFileLoad result = KeyFileLoad::Read;
+    int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0 && errno != ENOENT) {
+        // A read-only or otherwise unwritable file still holds the user's map.
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        result = KeyFileLoad::ReadOnly;
+    }
+    if (fd < 0) {
+        if (errno == ENOENT) {
+            int created = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+            if (created >= 0) ::close(created);
+        }
+        state.installDefaultMap();
+        return KeyFileLoad::CreatedDefault;
+    }
+    uint8_t file[kKeyFileSize] = {};
+    const int got = readAll(fd, file, kKeyFileSize);
+    ::close(fd);
+    for (const Block &b : kKeyFileBlocks) {
+        const int n = std::clamp(got - b.fileOffset, 0, b.length);
+        std::memcpy(state.bytes.data() + b.stateOffset, file + b.fileOffset, n);
+    }
+    return result;
+}
+
+bool SaveKeyboardState(const KeyboardState &state, const std::string &path) {
+    uint8_t file[kKeyFileSize];
+    for (const Block &b : kKeyFileBlocks)
+        std::memcpy(file + b.fileOffset, state.bytes.data() + b.stateOffset, b.length);
+    // Created when it went missing during the run, so the map is not lost.
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ok = true;
+    int done = 0;
+    while (done < kKeyFileSize) {
+        ssize_t n = ::pwrite(fd, file + done, kKeyFileSize - done, done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = false;
+            break;
+        }
+        done += static_cast<int>(n);
+    }
+    if (::close(fd) != 0) ok = false;
+    return ok;
+}
+
+}  // namespace piano

@@ -1,0 +1,22 @@
+#pragma once
+// The seven slider panels: thumb placement by the mouse, and the values the main timer sends.
+#include "performance.h"
+
+namespace piano {
+
+bool IsVerticalSlider(SliderId id);
+// The display text while the mouse is over a slider panel.
+const char *SliderHoverText(SliderId id);
+
+// Position is the mouse's y on a vertical panel, x on a horizontal one.
+void SliderPress(Performance &p, SliderId id, MouseButton button, int position);
+void SliderMove(Performance &p, SliderId id, int position);
+void SliderRelease(Performance &p, SliderId id);
+
+// Thumb top or left for a mouse position, in the layout in force.
+int PlaceThumb(const LayoutTables &layout, bool vertical, int position);
+
+// One main-timer tick: sends every slider's value and sets the keyboard velocity.
+void SendSliders(Performance &p);
+
+}  // namespace piano

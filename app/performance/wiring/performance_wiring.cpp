@@ -1,0 +1,361 @@
+#include "performance_wiring.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "control_panel.h"
+#include "dialog_buttons.h"
+#include "display_view.h"
+#include "engine_host.h"
+#include "key_event.h"
+#include "key_map.h"
+#include "keyboard_view.h"
+#include "main_window.h"
+#include "sliders.h"
+#include "song_buttons.h"
+
+namespace piano {
+namespace {
+
+constexpr int kCellMarkerImage = 13;
+constexpr int kModeMarkerImage = 14;
+constexpr int kFirstBeatLamp = 9;
+const QColor kSelectedGauge(0, 0, 128);
+const QColor kOtherGauge(128, 128, 128);
+
+// Form numbers of the caption buttons.
+constexpr int kBendDownButton = 7, kBendUpButton = 18, kResetBendButton = 26, kResetSpeedButton = 24;
+constexpr int kProgramUpButton = 27, kProgramDownButton = 25, kRestoreProgramsButton = 28;
+constexpr int kVoicesButton = 23, kChannelVoicesButton = 33, kControllersButton = 32,
+              kAccompVoicesButton = 34;
+constexpr int kEchoButton = 30;
+
+MouseButton mouseButton(const QMouseEvent *e) {
+    if (e->button() == Qt::RightButton) return MouseButton::Right;
+    if (e->button() == Qt::MiddleButton) return MouseButton::Middle;
+    return MouseButton::Left;
+}
+
+std::string localPath(const QString &path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+void startVolumeControl() {
+    if (!QStandardPaths::findExecutable("pavucontrol").isEmpty()) {
+        QProcess::startDetached("pavucontrol", {});
+    } else {
+        QProcess::startDetached("x-terminal-emulator", {"-e", "alsamixer"});
+    }
+}
+
+}  // namespace
+
+void KeyOverlay::fitToPaintBox() {
+    const QSize size = program_.controls.paintBox2->size();
+    if (overlay_.size() == size) return;
+    overlay_ = QPixmap(size);
+    overlay_.fill(Qt::transparent);
+}
+
+void KeyOverlay::drawKeyPicture(int picture, int x) {
+    ImageControl *image = program_.controls.overlayImages[picture];
+    if (!image) return;
+    fitToPaintBox();
+    QPainter painter(&overlay_);
+    painter.drawPixmap(x, 0, image->picture());
+    program_.controls.paintBox2->update();
+}
+
+void KeyOverlay::clearKeyboard() {
+    // The unlit keyboard picture lies beneath: an empty overlay shows it.
+    fitToPaintBox();
+    overlay_.fill(Qt::transparent);
+    program_.controls.paintBox2->update();
+}
+
+PerformanceWiring::PerformanceWiring(MainWindow &window) : program_(window.program()), overlay_(program_) {
+    perf_.engine = program_.engine;
+    perf_.canvas = &overlay_;
+    installHooks();
+    connectControls();
+}
+
+PerformanceWiring::~PerformanceWiring() = default;
+
+void PerformanceWiring::installHooks() {
+    Program &p = program_;
+    ProgramHooks &h = p.hooks;
+
+    PerformanceHooks &ph = perf_.hooks;
+    ph.setDisplayView = [&p](int view) { DisplayView::setView(p, view); };
+    ph.openFunctionDialog = [&p](int page, bool modal) {
+        p.state.functionPage = page;
+        p.hooks.openFunctionDialog(page, modal);
+    };
+    ph.showMessage = [&p](const std::string &text) {
+        p.dialogs.messageBox(QString::fromStdString(text), QString(), NW_MB_OK);
+    };
+    ph.postToWindow = [&p](uint32_t message, uint32_t wparam, uint32_t lparam) {
+        QCoreApplication::postEvent(p.controls.window, new EngineMessageEvent(message, wparam, lparam));
+    };
+    ph.fileExists = [](const std::string &path) {
+        return QFileInfo::exists(QFile::decodeName(path.c_str()));
+    };
+    ph.startVolumeControl = startVolumeControl;
+    ph.setTickCount = [&p](int tick) { p.state.tickCount = tick; };
+
+    h.loadKeyboardState = [this](const QString &path) {
+        perf_.engine = program_.engine;  // bound by now
+        LoadKeyboardState(perf_.state, localPath(path));
+    };
+    h.saveKeyboardState = [this](const QString &path) { SaveKeyboardState(perf_.state, localPath(path)); };
+    h.selectControllerButton = [this](int saved) {
+        pullStoredSettings();
+        RestoreControllerSelection(perf_, saved);
+        showControllers();
+    };
+    h.setPanelMode = [this](int mode) {
+        pullStoredSettings();
+        SetPanelMode(perf_, mode);
+        showPanel();
+    };
+    h.showBeat = [this](int k) {
+        ShowBeat(perf_, k);
+        showBeatLamps();
+    };
+    h.enlargeKeyboardTables = [this] { ScaleKeyboardTables(perf_.layout, true); };
+    h.shrinkKeyboardTables = [this] { ScaleKeyboardTables(perf_.layout, false); };
+    h.timer1Tick = [this, previous = h.timer1Tick] {
+        previous();
+        sendSliderValues();
+    };
+    h.engineMessage = [this, previous = h.engineMessage](uint32_t message, uint32_t wparam, uint32_t lparam) {
+        if (message == WM_MDRV_KEYS) HandleKeysMessage(perf_, wparam, lparam);
+        if (message == WM_MDRV_ACCOMP_NOTE) {
+            ShowBeat(perf_, static_cast<int>(wparam));
+            showBeatLamps();
+        }
+        previous(message, wparam, lparam);
+    };
+    h.keyEvent = [this](QKeyEvent *event) {
+        perf_.engine = program_.engine;
+        const bool consumed = HandleKeyEvent(perf_, *event);
+        showControllers();
+        return consumed;
+    };
+}
+
+void PerformanceWiring::connectControls() {
+    MainWindowControls &c = program_.controls;
+    c.paintBox2->onPaint = [this](QPainter &painter) { painter.drawPixmap(0, 0, overlay_.pixmap()); };
+    for (QObject *o : {static_cast<QObject *>(c.image4), static_cast<QObject *>(c.image7),
+                       static_cast<QObject *>(c.progressBar2)})
+        o->installEventFilter(this);
+    for (int i = 0; i < 4; ++i) {
+        c.verticalPanels[i]->installEventFilter(this);
+        c.verticalThumbs[i]->installEventFilter(this);
+        connect(c.controllerButtons[i], &QAbstractButton::clicked, this, [this, i] {
+            SelectControllerButton(perf_, i + 1);
+            showControllers();
+        });
+    }
+    for (int i = 0; i < 3; ++i) {
+        c.horizontalPanels[i]->installEventFilter(this);
+        c.horizontalThumbs[i]->installEventFilter(this);
+        connect(c.modeButtons[i], &QAbstractButton::clicked, this, [this, i] {
+            SetPanelMode(perf_, i + 1);
+            showPanel();
+        });
+    }
+    const std::pair<int, SongButton> songButtons[] = {{kBendDownButton, SongButton::BendDown},
+                                                      {kBendUpButton, SongButton::BendUp},
+                                                      {kResetBendButton, SongButton::ResetBend},
+                                                      {kResetSpeedButton, SongButton::ResetSpeed},
+                                                      {kProgramUpButton, SongButton::ProgramUp},
+                                                      {kProgramDownButton, SongButton::ProgramDown},
+                                                      {kRestoreProgramsButton, SongButton::RestorePrograms}};
+    for (const auto &[form, button] : songButtons)
+        connect(c.captionButton(form), &QAbstractButton::clicked, this,
+                [this, b = button] { ClickSongButton(perf_, b); });
+    for (int form : {kVoicesButton, kChannelVoicesButton, kControllersButton, kAccompVoicesButton})
+        c.captionButton(form)->installEventFilter(this);
+    connect(c.captionButton(kEchoButton), &QAbstractButton::clicked, this,
+            [this] { EngineCall(perf_.engine, MDRV_TOGGLE_ECHO); });
+    // No key stays lit or sounding while the menu has the keyboard.
+    connect(c.popupMenu1, &QMenu::aboutToShow, this, [this] {
+        ClearKeyboard(perf_);
+        SilenceKeyboard(perf_);
+    });
+}
+
+void PerformanceWiring::pullStoredSettings() {
+    const StoredSettings &s = program_.state.settings;
+    for (int i = 0; i < 4; ++i)
+        perf_.buttons.value[i + 1] = s.buttons[i];
+    for (int mode = 1; mode <= 3; ++mode)
+        perf_.panel.cell[mode] = s.buttons[3 + mode];
+    perf_.harmonyEffect = perf_.panel.cell[2];
+    perf_.buttons.selected = s.controllerButton;
+}
+
+void PerformanceWiring::showControllers() {
+    MainWindowControls &c = program_.controls;
+    StoredSettings &s = program_.state.settings;
+    for (int i = 0; i < 4; ++i) {
+        c.controllerGauges[i]->setProgress(std::clamp(perf_.buttons.value[i + 1], 0, 16));
+        c.controllerGauges[i]->setBarColour(perf_.buttons.navyGauge == i + 1 ? kSelectedGauge : kOtherGauge);
+        s.buttons[i] = perf_.buttons.value[i + 1];
+    }
+    c.progressBar2->setProgress(perf_.buttons.valueBarPosition);
+    s.controllerButton = perf_.buttons.selected;
+    program_.state.controllerTarget = perf_.state.controllerTarget();
+}
+
+void PerformanceWiring::showPanel() {
+    MainWindowControls &c = program_.controls;
+    StoredSettings &s = program_.state.settings;
+    s.panelMode = perf_.panel.mode;
+    for (int mode = 1; mode <= 3; ++mode)
+        s.buttons[3 + mode] = perf_.panel.cell[mode];
+    program_.state.functionPage = perf_.panel.functionPage;
+    if (ImageControl *marker = c.overlayImages[kCellMarkerImage])
+        marker->move(perf_.panel.cellMarker.left, perf_.panel.cellMarker.top);
+    if (ImageControl *marker = c.overlayImages[kModeMarkerImage])
+        marker->move(perf_.panel.modeMarker.left, perf_.panel.modeMarker.top);
+}
+
+void PerformanceWiring::showBeatLamps() {
+    const ResourceLibrary &library = perf_.layout.enlarged ? program_.defaultLibrary : program_.skinLibrary;
+    for (int i = 0; i < 4; ++i) {
+        ImageControl *lamp = program_.controls.overlayImages[kFirstBeatLamp + i];
+        if (!lamp || perf_.panel.beatLamp[i].empty()) continue;
+        try {
+            lamp->setPicture(library.bitmap(QString::fromStdString(perf_.panel.beatLamp[i])));
+        } catch (const MissingBitmap &) {
+            // A skin without lamp pictures keeps the lamps as they are.
+        }
+    }
+}
+
+void PerformanceWiring::clickPanel(int x, int y) {
+    QListWidget *list = program_.controls.listBox2;
+    perf_.panel.accompFolder = localPath(program_.state.paths.accompFolder);
+    if (!perf_.panel.accompFolder.empty() && perf_.panel.accompFolder.back() != '/')
+        perf_.panel.accompFolder += '/';
+    for (int i = 0; i < 11; ++i)
+        perf_.panel.accompFiles[i] = i < list->count() ? localPath(list->item(i)->text()) : std::string();
+    ClickPanel(perf_, x, y);
+    for (int i = 0; i < 11 && i < list->count(); ++i)
+        list->item(i)->setText(QFile::decodeName(perf_.panel.accompFiles[i].c_str()));
+    showPanel();
+    showBeatLamps();
+}
+
+void PerformanceWiring::sendSliderValues() {
+    MainWindowControls &c = program_.controls;
+    for (int i = 0; i < 4; ++i)
+        perf_.sliders.thumb[i] = c.verticalThumbs[i]->y();
+    for (int i = 0; i < 3; ++i)
+        perf_.sliders.thumb[4 + i] = c.horizontalThumbs[i]->x();
+    perf_.engine = program_.engine;
+    SendSliders(perf_);
+    program_.state.keyboardVelocity = perf_.keyboardVelocity;
+    for (int i = 0; i < kSliderCount; ++i)
+        program_.state.settings.sliders[i] = perf_.sliders.thumb[i];
+}
+
+bool PerformanceWiring::sliderEvent(int slider, QObject *watched, QEvent *event) {
+    MainWindowControls &c = program_.controls;
+    const bool vertical = slider < 4;
+    QWidget *panel = vertical ? c.verticalPanels[slider] : c.horizontalPanels[slider - 4];
+    ImageControl *thumb = vertical ? c.verticalThumbs[slider] : c.horizontalThumbs[slider - 4];
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    const QPoint at = static_cast<QWidget *>(watched)->mapTo(panel, mouse->position().toPoint());
+    const int position = vertical ? at.y() : at.x();
+    const auto id = static_cast<SliderId>(slider);
+    // Thumbs may have been moved by a layout change since the last gesture.
+    perf_.sliders.thumb[slider] = vertical ? thumb->y() : thumb->x();
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            perf_.engine = program_.engine;
+            SliderPress(perf_, id, mouseButton(mouse), position);
+            break;
+        case QEvent::MouseMove:
+            SliderMove(perf_, id, position);
+            break;
+        case QEvent::MouseButtonRelease:
+            SliderRelease(perf_, id);
+            break;
+        default:
+            return false;
+    }
+    const int placed = perf_.sliders.thumb[slider];
+    if (vertical)
+        thumb->move(thumb->x(), placed);
+    else
+        thumb->move(placed, thumb->y());
+    return true;
+}
+
+bool PerformanceWiring::eventFilter(QObject *watched, QEvent *event) {
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+                       type == QEvent::MouseMove || type == QEvent::MouseButtonDblClick;
+    if (!mouse) return false;
+    MainWindowControls &c = program_.controls;
+    auto *m = static_cast<QMouseEvent *>(event);
+    const QPoint pos = m->position().toPoint();
+    perf_.engine = program_.engine;
+
+    if (watched == c.image4) {
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+            KeyboardMousePress(perf_, pos.x(), pos.y());
+        else if (type == QEvent::MouseMove)
+            KeyboardMouseMove(perf_, pos.x(), pos.y());
+        else
+            KeyboardMouseRelease(perf_);
+        return true;
+    }
+    if (watched == c.image7) {
+        if (type == QEvent::MouseButtonPress) clickPanel(pos.x(), pos.y());
+        if (type == QEvent::MouseButtonDblClick) DoubleClickPanel(perf_);
+        return true;
+    }
+    if (watched == c.progressBar2) {
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+            ValueBarPress(perf_, pos.x());
+        if (type == QEvent::MouseMove) ValueBarMove(perf_, pos.x());
+        if (type == QEvent::MouseButtonRelease) ValueBarRelease(perf_);
+        showControllers();
+        return true;
+    }
+    for (int i = 0; i < 4; ++i)
+        if (watched == c.verticalPanels[i] || watched == c.verticalThumbs[i])
+            return sliderEvent(i, watched, event);
+    for (int i = 0; i < 3; ++i)
+        if (watched == c.horizontalPanels[i] || watched == c.horizontalThumbs[i])
+            return sliderEvent(4 + i, watched, event);
+
+    const std::pair<int, DialogButton> dialogButtons[] = {{kVoicesButton, DialogButton::Voices},
+                                                          {kChannelVoicesButton, DialogButton::ChannelVoices},
+                                                          {kControllersButton, DialogButton::Controllers},
+                                                          {kAccompVoicesButton, DialogButton::AccompVoices}};
+    for (const auto &[form, button] : dialogButtons) {
+        QWidget *w = c.captionButton(form);
+        if (watched != w) continue;
+        if (type == QEvent::MouseButtonPress) DialogButtonPress(perf_, button);
+        if (type == QEvent::MouseButtonRelease)
+            DialogButtonRelease(perf_, button, pos.x(), pos.y(), w->width(), w->height());
+        return false;  // the button still shows its press
+    }
+    return false;
+}
+
+}  // namespace piano

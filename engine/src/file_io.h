@@ -1,0 +1,28 @@
+// Whole-file reads and writes for the engine's song, take and MIDI files.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+namespace nw {
+
+enum class ReadFileStatus { Ok, CannotOpen, NoMemory, ShortRead };
+
+struct FileImage {
+    std::unique_ptr<uint8_t[]> bytes;  // the only allocation of a read
+    size_t size = 0;
+};
+
+// Reads a regular file whole into one block.
+ReadFileStatus readWholeFile(const char *path, FileImage &image);
+
+// Reads at most `capacity` bytes from the start of a file; returns the count, or -1 when it cannot be
+// opened or read.
+long readFileStart(const char *path, uint8_t *buffer, size_t capacity);
+
+// Writes the bytes to a new file beside `path` and renames it over `path`, so a failed save (folder
+// gone, no permission, disk full) never leaves a half-written file. An existing file keeps its mode.
+bool writeFileReplacing(const char *path, const uint8_t *bytes, size_t size);
+
+}  // namespace nw

@@ -1,0 +1,264 @@
+// Live playing in the real main window, offscreen: keys through the application's event path, the
+// mouse on the keyboard, the control panel and the sliders, and one press through the real engine.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "control_panel.h"
+#include "dialog_service.h"
+#include "install_registry.h"
+#include "keyboard_view.h"
+#include "layout.h"
+#include "main_window.h"
+#include "performance_wiring.h"
+#include "recording_engine.h"
+
+namespace piano::test {
+namespace {
+
+using ::testing::ElementsAre;
+
+class AnsweringDialogs : public DialogService {
+  public:
+    QStringList messages;
+    int32_t messageBox(const QString &text, const QString &, uint32_t) override {
+        messages << text;
+        return NW_IDNO;
+    }
+    QStringList openFiles(const QString &, const QString &) override { return {}; }
+    QString saveFile(const QString &, const QString &) override { return {}; }
+    QColor pickColour(const QColor &initial) override { return initial; }
+};
+
+class PlayingWindowTest : public ::testing::Test {
+  protected:
+    QTemporaryDir temp;
+    QString installDir;
+    QString capturePath;
+    AnsweringDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<PerformanceWiring> wiring;
+
+    // Settings file lines written before start-up.
+    virtual QByteArray savedSettings() const { return {}; }
+
+    void SetUp() override {
+        ASSERT_TRUE(temp.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(temp.filePath("config")));
+        installDir = temp.filePath("install");
+        QDir().mkpath(installDir);
+        ASSERT_TRUE(QFile::copy(PIANO_TEST_SKIN, installDir + "/resource.skn"));
+        ASSERT_TRUE(QFile::copy(PIANO_TEST_DEFAULTS, installDir + "/BeiFen.dat"));
+        ASSERT_TRUE(QFile::link(PIANO_TEST_ENGINE, installDir + "/libnotewire.so"));
+        ASSERT_TRUE(InstallRegistry::writeInstallDir(installDir));
+        capturePath = installDir + "/capture.txt";
+        qputenv("NOTEWIRE_CAPTURE", QFile::encodeName(capturePath));
+        if (!savedSettings().isEmpty()) {
+            QFile settings(installDir + "/Piano");
+            ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+            settings.write(savedSettings());
+        }
+
+        window = std::make_unique<MainWindow>(dialogs);
+        wiring = std::make_unique<PerformanceWiring>(*window);
+        ASSERT_TRUE(window->start());
+        window->show();
+        ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+    }
+    void TearDown() override {
+        window->shutdown();
+        wiring.reset();
+        window.reset();
+    }
+
+    MainWindowControls &controls() { return window->controls(); }
+    // From here on the engine's entry points are the recorders.
+    void recordEngine() {
+        EngineBinding &e = window->program().engine;
+        e.controlMidiDrv = recordControl;
+        e.sME1 = recordSend1;
+        e.sME5 = recordSend5;
+        calls().clear();
+        wiring->performance().harmonyEffect = 0;  // the saved default is a layer effect
+    }
+    std::vector<int> notes() const {  // + pitch for a note-on, - pitch for a release
+        std::vector<int> out;
+        for (const Call &c : calls())
+            if (c.via == '1' && c.a == 0x90) out.push_back(c.c ? c.b : -c.b);
+        return out;
+    }
+    void mouse(QWidget *w, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent e(type, at, w->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button, held,
+                      Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+    void pressKey(Qt::Key key) { QTest::keyPress(window->windowHandle(), key); }
+    void releaseKey(Qt::Key key) { QTest::keyRelease(window->windowHandle(), key); }
+    // True where the overlay over the keyboard shows the slot's lit picture rather than its unlit one.
+    bool litAt(int slot) {
+        const QImage overlay = wiring->overlay().pixmap().toImage();
+        const int shape = KeyShape(slot);
+        const QImage lit = controls().overlayImages[shape]->picture().toImage();
+        const QImage unlit = controls().overlayImages[shape + 4]->picture().toImage();
+        // A point low on a white key, halfway down a black one.
+        const QPoint inKey(lit.width() / 2, shape == 4 ? lit.height() / 2 : lit.height() - 4);
+        EXPECT_NE(lit.pixel(inKey), unlit.pixel(inKey));
+        const int left = wiring->performance().layout.keyDrawPosition[slot - 1];
+        return !overlay.isNull() && overlay.pixel(inKey + QPoint(left, 0)) == lit.pixel(inKey);
+    }
+};
+
+TEST_F(PlayingWindowTest, KeyPressAndReleaseReachTheRealEngine) {
+    pressKey(Qt::Key_A);
+    releaseKey(Qt::Key_A);
+    QFile capture(capturePath);
+    ASSERT_TRUE(capture.open(QIODevice::ReadOnly));
+    const QString lines = QString::fromLatin1(capture.readAll());
+    // Every key plays slot 1 (pitch 36 = 0x24) on a first start: program 0, note-on; program 1, note-off.
+    const QRegularExpression sequence(
+        "msg 000000c([0-9a-f])\\n.*msg 00[0-7][0-9a-f]249\\1\\n.*msg 000001c\\1\\n.*msg 0000249\\1\\n",
+        QRegularExpression::DotMatchesEverythingOption);
+    EXPECT_TRUE(sequence.match(lines).hasMatch()) << lines.toStdString();
+}
+
+TEST_F(PlayingWindowTest, KeysPlayWhateverControlHasTheFocus) {
+    recordEngine();
+    controls().listBox1->setFocusPolicy(Qt::StrongFocus);
+    controls().listBox1->setFocus();
+    pressKey(Qt::Key_A);
+    pressKey(Qt::Key_A);  // held: no second note
+    releaseKey(Qt::Key_A);
+    pressKey(Qt::Key_F35);  // no virtual-key code of its own: plays nothing
+    EXPECT_THAT(notes(), ElementsAre(36, -36));
+}
+
+TEST_F(PlayingWindowTest, MouseSlidesAlongTheKeyboard) {
+    recordEngine();
+    QWidget *keyboard = controls().image4;
+    mouse(keyboard, QEvent::MouseButtonPress, {85, 60});  // slot 13
+    EXPECT_TRUE(litAt(13));
+    for (int x = 86; x <= 100; ++x)
+        mouse(keyboard, QEvent::MouseMove, {x, 60});
+    EXPECT_FALSE(litAt(13));
+    EXPECT_TRUE(litAt(15));
+    mouse(keyboard, QEvent::MouseButtonRelease, {100, 60});
+    EXPECT_FALSE(litAt(15));
+    EXPECT_THAT(notes(), ElementsAre(48, -48, 50, -50));
+}
+
+TEST_F(PlayingWindowTest, PanelClickChoosesTheChordEffectAndMovesTheMarkers) {
+    recordEngine();
+    QTest::mouseClick(controls().modeButtons[1], Qt::LeftButton);
+    EXPECT_EQ(controls().overlayImages[14]->pos(), QPoint(113, 96));
+    mouse(controls().image7, QEvent::MouseButtonPress, {4 * 18 + 2, 5});
+    mouse(controls().image7, QEvent::MouseButtonRelease, {4 * 18 + 2, 5});
+    EXPECT_EQ(controls().overlayImages[13]->pos(), QPoint(215, 101));
+    EXPECT_EQ(window->program().state.settings.buttons[5], 4);
+    // The click silenced every slot through the silent sender.
+    EXPECT_EQ(std::count_if(calls().begin(), calls().end(), [](const Call &c) { return c.via == '5'; }), 120);
+    calls().clear();
+    pressKey(Qt::Key_A);
+    EXPECT_THAT(notes(), ElementsAre(40, 43, 36));
+    EXPECT_TRUE(litAt(1) && litAt(5) && litAt(8));
+    EXPECT_FALSE(litAt(3));
+}
+
+TEST_F(PlayingWindowTest, SliderPlacementIsSentOnTheNextTick) {
+    recordEngine();
+    QWidget *volume = controls().verticalPanels[0];
+    mouse(volume, QEvent::MouseButtonPress, {5, 20});
+    mouse(volume, QEvent::MouseMove, {5, 22});
+    mouse(volume, QEvent::MouseButtonRelease, {5, 22});
+    EXPECT_EQ(controls().verticalThumbs[0]->y(), 14);
+    QWidget *pitch = controls().horizontalPanels[1];
+    mouse(pitch, QEvent::MouseButtonPress, {20, 5}, Qt::RightButton);
+    mouse(pitch, QEvent::MouseButtonRelease, {20, 5}, Qt::RightButton);
+    EXPECT_EQ(controls().horizontalThumbs[1]->x(), 12);
+    EXPECT_TRUE(calls().empty());
+
+    window->program().hooks.timer1Tick();
+    EXPECT_THAT(calls(), ::testing::IsSupersetOf(
+                             {command(MDRV_SET_VOLUME, 30000), command(MDRV_SET_ACCOMP_BEND, 48)}));
+}
+
+TEST_F(PlayingWindowTest, ChordIsLitInBothLayouts) {
+    recordEngine();
+    SetPanelMode(wiring->performance(), kPanelModeEffects);
+    mouse(controls().image7, QEvent::MouseButtonPress, {4 * 18 + 2, 5});
+    const QByteArray shots = qgetenv("PIANO_SCREENSHOT_DIR");
+    for (bool enlarged : {false, true}) {
+        if (enlarged) Layout::toggle(window->program());
+        window->show();
+        ASSERT_EQ(wiring->performance().layout.enlarged, enlarged);
+        pressKey(Qt::Key_A);  // slot 1 with its chord: slots 1, 5 and 8
+        for (int slot = 1; slot <= 12; ++slot)
+            EXPECT_EQ(litAt(slot), slot == 1 || slot == 5 || slot == 8)
+                << "slot " << slot << " enlarged " << enlarged;
+        if (!shots.isEmpty())
+            window->grab().save(QString::fromLocal8Bit(shots) +
+                                (enlarged ? "/chord_enlarged.png" : "/chord_normal.png"));
+        releaseKey(Qt::Key_A);
+        for (int slot = 1; slot <= 12; ++slot)
+            EXPECT_FALSE(litAt(slot));
+    }
+}
+
+class SavedStateTest : public PlayingWindowTest {
+  protected:
+    QByteArray savedSettings() const override {
+        return "[Piano]\nButton1=1\nButton2=2\nButton3=3\nButton4=9\nButton5=0\nButton6=4\nButton7=11\n"
+               "inx1=2\nCortrorButton=5\n[Set]\nButtonFlat=1\n";
+    }
+};
+
+TEST_F(SavedStateTest, StartUpRestoresAndShutdownSavesThePlayingState) {
+    const Performance &p = wiring->performance();
+    EXPECT_EQ(p.harmonyEffect, 4);
+    EXPECT_EQ(p.buttons.selected, 5);
+    EXPECT_EQ(controls().controllerGauges[3]->progress(), 9);
+    EXPECT_EQ(controls().controllerGauges[3]->barColour(), QColor(0, 0, 128));
+    EXPECT_EQ(controls().controllerGauges[0]->barColour(), QColor(128, 128, 128));
+    EXPECT_EQ(controls().progressBar2->progress(), 54);
+    EXPECT_EQ(controls().overlayImages[13]->pos(), QPoint(215, 101));
+    EXPECT_EQ(controls().overlayImages[14]->pos(), QPoint(113, 96));
+
+    // A controller button key and a click on the first button change what shutdown writes.
+    wiring->performance().state.keyFunction('Q') = 76;  // select button 1
+    wiring->performance().state.keyFunction('W') = 70;  // CON11
+    pressKey(Qt::Key_Q);
+    pressKey(Qt::Key_W);
+    EXPECT_EQ(controls().controllerGauges[0]->progress(), 11);
+    EXPECT_EQ(controls().controllerGauges[0]->barColour(), QColor(0, 0, 128));
+    mouse(controls().image7, QEvent::MouseButtonPress, {2 * 18 + 2, 15});  // effect 8
+    window->shutdown();
+
+    QFile settings(installDir + "/Piano");
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    const QByteArray text = settings.readAll();
+    for (const char *line : {"Button1=11", "Button4=9", "Button6=8", "inx1=2", "CortrorButton=1"})
+        EXPECT_TRUE(text.contains(line)) << line << "\n" << text.toStdString();
+    EXPECT_EQ(QFileInfo(installDir + "/Key").size(), 419);
+}
+
+}  // namespace
+}  // namespace piano::test
+
+int main(int argc, char **argv) {
+    // Offscreen unless told otherwise (screenshots may be taken under a real X server).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
