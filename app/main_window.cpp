@@ -8,6 +8,7 @@
 #include "dialogs/settings_wiring.h"
 #include "engine_host.h"
 #include "layout.h"
+#include "program_parts.h"
 #include "startup.h"
 
 namespace {
@@ -31,6 +32,7 @@ MainWindow::MainWindow(DialogService &dialogs, QWidget *parent)
     timer1_.setInterval(kTimer1Interval);
     connect(&timer1_, &QTimer::timeout, this, [this] { program_.hooks.timer1Tick(); });
     connectControls();
+    attachProgramParts(program_);
 }
 
 MainWindow::~MainWindow() {
@@ -61,6 +63,12 @@ void MainWindow::connectControls() {
     connect(c.speedButton1, &QAbstractButton::clicked, this, &MainWindow::closeButtonClicked);
     connect(c.speedButton17, &QAbstractButton::clicked, this, [this] { showMinimized(); });
     connect(c.speedButton19, &QAbstractButton::clicked, this, &MainWindow::toggleLayout);
+    auto openAbout = [this] {
+        program_.state.settingsPage = 2;
+        guarded([this] { program_.hooks.openSettingsDialog(2); });
+    };
+    connect(c.image3, &ImageControl::clicked, this, openAbout);
+    connect(c.menuItems.at("N7"), &QAction::triggered, this, openAbout);
     SettingsWiring::connect(program_, this);
 }
 

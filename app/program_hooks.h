@@ -35,6 +35,9 @@ struct ProgramHooks {
     // The context menu is about to open: no key may stay lit or sounding while it is up.
     std::function<void()> popupMenuOpening = [] {};
 
+    // Opens the settings dialog modally on a page (0 output device, 1 look, 2 about).
+    std::function<void(int page)> openSettingsDialog = [](int) {};
+
     // Opens the function dialog on a page; modal or not.
     std::function<void(int page, bool modal)> openFunctionDialog = [](int, bool) {};
 };

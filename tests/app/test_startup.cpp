@@ -166,12 +166,14 @@ TEST(StartUp, MissingRegistryValueSaysNotInstalledAndWritesNothing) {
     EXPECT_EQ(installation.filesInDir(), before);
 }
 
-TEST(ClosePrompt, EmptyBufferClosesWithoutAsking) {
+TEST(ClosePrompt, CloseButtonWithAnEmptyBufferClosesWithoutAsking) {
     Installation installation;
     RunningWindow run(installation);
     ASSERT_TRUE(run.start());
-    EXPECT_TRUE(Startup::closePrompt(run.program()));
+    run.show();
+    run.controls().speedButton1->click();
     EXPECT_TRUE(run.dialogs.shown.empty());
+    EXPECT_FALSE(run.window().isVisible());
     run.window().shutdown();
 }
 
