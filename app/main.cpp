@@ -8,6 +8,7 @@
 #include "performance_wiring.h"
 #include "single_instance.h"
 #include "termination_signals.h"
+#include "transport_links.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ int main(int argc, char *argv[]) {
     MainWindow window(dialogs);
     dialogs.setParent(&window);
     piano::PerformanceWiring performance(window);
+    linkTransportToLivePlaying(window.program(), performance.performance());
     QObject::connect(&window, &MainWindow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!window.start()) return 0;
     TerminationSignals terminations;

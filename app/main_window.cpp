@@ -10,6 +10,7 @@
 #include "layout.h"
 #include "program_parts.h"
 #include "startup.h"
+#include "transport_wiring.h"
 
 namespace {
 constexpr int kTimer1Interval = 50;
@@ -69,6 +70,7 @@ void MainWindow::connectControls() {
     };
     connect(c.image3, &ImageControl::clicked, this, openAbout);
     connect(c.menuItems.at("N7"), &QAction::triggered, this, openAbout);
+    TransportWiring::wire(program_);
     SettingsWiring::connect(program_, this);
 }
 

@@ -40,4 +40,27 @@ struct ProgramHooks {
 
     // Opens the function dialog on a page; modal or not.
     std::function<void(int page, bool modal)> openFunctionDialog = [](int, bool) {};
+
+    // The function dialog as the main timer sees it: whether it exists, dropping it once it has been
+    // hidden, its channel list rows (check: 1 set, 0 cleared, -1 unchanged), its voice names and its
+    // channel knobs.
+    std::function<bool()> functionDialogExists = [] { return false; };
+    std::function<void()> dropHiddenFunctionDialog = [] {};
+    std::function<QString(int program)> voiceListRow = [](int) { return QString(); };
+    std::function<void(int channel, const QString &text, int check)> setChannelRow = [](int, const QString &,
+                                                                                        int) {};
+    std::function<void(int channel, int value)> moveChannelKnob = [](int, int) {};
+
+    // Live playing, as the timer and the transport need it.
+    std::function<void()> sendSliders = [] {};
+    // Unlights every key of the on-screen keyboard, then switches every held note off silently.
+    std::function<void()> clearKeyboard = [] {};
+    std::function<void()> silenceKeyboard = [] {};
+    // Controller number of controller button 1..4, and the per-channel controller of the keyboard model.
+    std::function<int(int button)> buttonController = [](int) { return 0; };
+    std::function<int(int channel)> channelController = [](int) { return 0; };
+    std::function<int(int channel)> channelControlValue = [](int) { return 0; };
+    std::function<void(int channel, int value)> setChannelControlValue = [](int, int) {};
+    std::function<void(int channel, int program)> setChannelVoice = [](int, int) {};
+    std::function<void(int target)> setControllerTarget = [](int) {};
 };

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "display_state.h"
+
 // Song transport state of the main window.
 enum PlayStateValue : int16_t {
     PlayFilesChosen = 0,
@@ -71,4 +73,5 @@ struct ProgramState {
     bool progressShown = false;
     bool focusLatch = false;
     bool deviceOpen = false;  // MDRV_OPEN has been sent and the device not yet closed
+    DisplayState display;
 };

@@ -199,7 +199,7 @@ void Engine::accompSection() {
         if (isNoteOn(e.status)) {
             storeInRing(s_.accompRing, e.status, e.data1, [&](uint8_t st, uint8_t note) { me3(st, note, 0); });
             me3(0xB0, 7, 127);
-            me3(0xB0, 10, 127);
+            me3(0xB0, 10, kAccompPan);
             me3(0xB0, 11, 127);
             me2(0xC0, s_.patternProgram, 0);
             data2 = scaledVelocity(e.data2, s_.accompVelocityScale);

@@ -258,7 +258,7 @@ void Engine::stopAccomp() {
     auto reset = [this](uint8_t controller, uint8_t value) { sendExportLocked(Sender::Me3, 0xB0, controller, value); };
     for (uint8_t c : {1, 2, 4, 5, 6, 8, 9}) reset(c, 0);
     reset(7, 127);
-    reset(10, 127);
+    reset(10, kAccompPan);
     reset(11, 127);
     for (uint8_t c = 12; c <= 31; ++c) reset(c, 0);
     for (uint8_t c = 64; c <= 69; ++c) reset(c, 0);

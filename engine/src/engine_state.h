@@ -26,6 +26,9 @@ inline constexpr uint32_t kBufferCapacity = 65535;
 inline constexpr uint32_t kRecordLastIndex = 0xFF00;
 inline constexpr uint32_t kPatternCapacity = 4095;
 inline constexpr uint32_t kMaxTracks = 255;
+// Pan the accompaniment is set to before each of its notes and when it stops: the middle, so it is
+// heard on both sides (127 would put it hard right).
+inline constexpr uint8_t kAccompPan = 64;
 
 // A ring of sounding note-ons (status << 8 | note, 0 = empty) that lets the engine silence them.
 template <int N>

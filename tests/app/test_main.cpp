@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+
 #include <QApplication>
 
 int main(int argc, char **argv) {

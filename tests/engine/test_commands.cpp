@@ -1,6 +1,8 @@
 // The command interface: state at load and open, each command's effect and result, the device life.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/engine_fixture.h"
 
 namespace nwtest {
@@ -394,6 +396,20 @@ TEST_F(Commands, StartRecordingAsksBeforeAddingToATake) {
     host_.answerNext(NW_IDYES);
     cmd(MDRV_START_RECORDING);
     EXPECT_EQ(cmd(MDRV_GET_BUFFER_COUNT), 1);
+}
+
+TEST_F(Commands, TheAccompanimentIsPannedToTheMiddle) {
+    open();
+    s().pattern[0] = {0, 0x90, 60, 100, 0, 0};
+    s().pattern[1] = {50, 0x80, 60, 0, 0, 0};
+    s().patternLength = 2;
+    cmd(MDRV_START_ACCOMP);
+    capture_.clear();
+    ticks(1);
+    cmd(MDRV_STOP_ACCOMP);
+    auto sent = capture_.messages();
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), 0x400AB0u), 2);  // before the note, and in the reset
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), 0x7F0AB0u), 0);
 }
 
 }  // namespace

@@ -1,0 +1,120 @@
+#include "context_menu.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "display_view.h"
+#include "program.h"
+#include "song_list.h"
+
+namespace ContextMenu {
+
+namespace {
+
+constexpr int kSavePage = 1;
+const char *const kBufferNotSaved = "录音缓冲包含MIDI事件，是否保存!";
+const char *const kHelpMissing = "没有找到文件Pianohlp.htm,请检查文件是否在Help目录下";
+
+Launcher defaultLauncher;
+Launcher *launcher = &defaultLauncher;
+
+void connectItem(Program &p, const char *formName, std::function<void()> action) {
+    QAction *item = p.controls.menuItems.at(formName);
+    QObject::connect(item, &QAction::triggered, item, [action = std::move(action)] { action(); });
+}
+
+}  // namespace
+
+bool Launcher::openUrl(const QString &localFile) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(localFile));
+}
+
+bool Launcher::startDetached(const QString &program, const QStringList &arguments) {
+    return QProcess::startDetached(program, arguments);
+}
+
+void setLauncher(Launcher *replacement) {
+    launcher = replacement ? replacement : &defaultLauncher;
+}
+
+void openFunctionPage(Program &p, int page, bool modal) {
+    const int remembered = p.state.functionPage;
+    p.state.functionPage = page;
+    p.hooks.openFunctionDialog(page, modal);
+    p.state.functionPage = remembered;
+}
+
+void openSettingsPage(Program &p, int page) {
+    p.state.settingsPage = page;
+    p.hooks.openSettingsDialog(page);
+}
+
+void newBuffer(Program &p) {
+    if (p.engine.call(MDRV_GET_BUFFER_COUNT) == 0) return;
+    const int32_t answer = p.dialogs.messageBox(QString::fromUtf8(kBufferNotSaved), QStringLiteral("新建"),
+                                                DialogService::kYesNoCancel | NW_MB_ICONWARNING);
+    if (answer == NW_IDYES)
+        openFunctionPage(p, kSavePage, true);
+    else if (answer == NW_IDNO)
+        p.engine.call(MDRV_CLEAR_BUFFER);
+}
+
+void saveBuffer(Program &p) {
+    openFunctionPage(p, kSavePage, true);
+}
+
+void openHelp(Program &p) {
+    const QString page = p.state.paths.helpPage;
+    if (!QFileInfo(page).isFile()) {
+        p.dialogs.messageBox(QString::fromUtf8(kHelpMissing), QString(), NW_MB_OK);
+        return;
+    }
+    launcher->openUrl(page);
+}
+
+void openVolumeControl() {
+    // The desktop's mixer where one is installed, else the console mixer in a terminal.
+    if (!QStandardPaths::findExecutable("pavucontrol").isEmpty()) {
+        launcher->startDetached("pavucontrol", {});
+        return;
+    }
+    launcher->startDetached("x-terminal-emulator", {"-e", "alsamixer"});
+}
+
+void wire(Program &p) {
+    Program *program = &p;
+    connectItem(p, "N2", [program] { newBuffer(*program); });
+    connectItem(p, "N5", [program] { saveBuffer(*program); });
+    connectItem(p, "N6", [program] { SongList::openFiles(*program); });
+    connectItem(p, "N13", [program] { DisplayView::setView(*program, ViewTextLines); });
+    connectItem(p, "N14", [program] { DisplayView::setView(*program, ViewSongList); });
+    connectItem(p, "N15", [program] { DisplayView::setView(*program, ViewLevelMeter); });
+    connectItem(p, "N3", [program] { openFunctionPage(*program, 300, false); });
+    connectItem(p, "N10", [program] { openFunctionPage(*program, 30, false); });
+    connectItem(p, "N4", [program] { openFunctionPage(*program, 0, false); });
+    connectItem(p, "N16", [program] {
+        program->engine.call(MDRV_USER_PROGRAMS);
+        openFunctionPage(*program, 5, false);
+    });
+    connectItem(p, "N17", [program] {
+        program->engine.call(MDRV_USER_PROGRAMS);
+        openFunctionPage(*program, 6, false);
+    });
+    connectItem(p, "N11", [program] { openFunctionPage(*program, 2, false); });
+    connectItem(p, "N22", [] { openVolumeControl(); });
+    connectItem(p, "N23", [program] {
+        program->state.controllerTarget = 5;
+        program->hooks.setControllerTarget(5);
+        program->engine.call(MDRV_USER_PROGRAMS);
+        openFunctionPage(*program, 6, false);
+    });
+    connectItem(p, "N8", [program] { openSettingsPage(*program, 0); });
+    connectItem(p, "N9", [program] { openSettingsPage(*program, 1); });
+    connectItem(p, "N1", [program] { openHelp(*program); });
+}
+
+}  // namespace ContextMenu

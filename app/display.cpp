@@ -1,0 +1,126 @@
+#include "display.h"
+
+#include "program.h"
+
+namespace DisplayLines {
+
+namespace {
+
+QString songStateText(int state) {
+    switch (state) {
+        case 1:
+            return "P ";
+        case 2:
+            return "Pa ";
+        case 3:
+            return "S ";
+        case 4:
+            return "C ";
+        default:
+            return "W ";
+    }
+}
+
+QString accompStateText(int state) {
+    switch (state) {
+        case 10:
+            return "P ";
+        case 11:
+            return "Pa ";
+        case 12:
+            return "O ";
+        default:
+            return "W ";
+    }
+}
+
+QString bufferStateText(int state) {
+    switch (state) {
+        case 7:
+            return "Rec ";
+        case 8:
+            return "S ";
+        case 9:
+            return "Play ";
+        default:
+            return "W ";
+    }
+}
+
+QString programModeText(int mode) {
+    switch (mode) {
+        case 5:
+            return "ON ";
+        case 6:
+            return "OFF ";
+        default:
+            return QString();
+    }
+}
+
+QString num(int value) {
+    return QString::number(value);
+}
+
+void show(Program &p, const QString &line1, const QString &line2, const QString &line3) {
+    setLines(p, line1, line2, line3);
+    p.state.progressShown = false;
+}
+
+}  // namespace
+
+void setLines(Program &p, const QString &line1, const QString &line2, const QString &line3) {
+    p.controls.label1->setText(line1);
+    p.controls.label2->setText(line2);
+    p.controls.label3->setText(line3);
+}
+
+QString idleLine(int line) {
+    switch (line) {
+        case 1:
+            return QStringLiteral("Keyloom20");
+        case 2:
+            return QStringLiteral("Brenvik 出品");
+        default:
+            return QStringLiteral("2002-6-23 12：24");
+    }
+}
+
+void renderStatus(Program &p, const QString &text) {
+    const EngineBinding &e = p.engine;
+    const QString line2 = "Y:" + songStateText(e.call(MDRV_GET_SONG_STATE)) +
+                          "B:" + accompStateText(e.call(MDRV_GET_ACCOMP_STATE)) +
+                          "REC:" + bufferStateText(e.call(MDRV_GET_BUFFER_STATE));
+    const QString line3 = "YS:" + programModeText(e.call(MDRV_GET_PROGRAM_MODE)) +
+                          "N:" + num(e.call(MDRV_GET_BEND) / 300) + " SD:" + num(e.call(MDRV_GET_SPEED));
+    show(p, text, line2, line3);
+}
+
+void renderControllers(Program &p, const QString &text) {
+    const StoredSettings &s = p.state.settings;
+    auto pair = [&](int n) {
+        return "B" + num(n) + ":" + num(s.buttons[n - 1]) + " " + num(p.hooks.buttonController(n));
+    };
+    show(p, text + num(s.controllerButton), pair(1) + " " + pair(2), pair(3) + " " + pair(4));
+}
+
+void renderPanel(Program &p, const QString &text) {
+    const StoredSettings &s = p.state.settings;
+    show(p, text + num(s.panelMode), "双击面板选择 " + num(s.buttons[4]) + "   ",
+         "效果:" + num(s.buttons[5]) + "  伴奏:" + num(s.buttons[6]) + " ");
+}
+
+void renderSliders(Program &p, const QString &text) {
+    const MainWindowControls &c = p.controls;
+    const QString line2 = "Z:" + num(c.verticalThumbs[0]->y()) + " Y:" + num(c.verticalThumbs[1]->y()) +
+                          " B:" + num(c.verticalThumbs[2]->y()) + " K:" + num(c.verticalThumbs[3]->y());
+    const QString line3 = "S:" + num(c.horizontalThumbs[0]->x()) + " T:" + num(c.horizontalThumbs[1]->x()) +
+                          " C:" + num(c.horizontalThumbs[2]->x()) + "  ";
+    show(p, text + "[请拖动]", line2, line3);
+}
+
+void renderIdle(Program &p, const QString &) {
+    show(p, idleLine(1), idleLine(2), idleLine(3));
+}
+
+}  // namespace DisplayLines

@@ -1,0 +1,111 @@
+#include "song_list.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "display_view.h"
+#include "list_file.h"
+#include "program.h"
+#include "transport.h"
+
+namespace SongList {
+
+namespace {
+
+const char *const kOpenFilter = "标准MIDI文件|*.mid;*.rmi";
+const char *const kTooManyFiles = "你选择了大于100个文件，多余的文件将被忽略";
+const char *const kNoSuchFile = "没有这个文件";
+
+QString fileNameOf(const QString &path) {
+    return QFileInfo(path).fileName();
+}
+
+void fillList(Program &p, const QStringList &paths) {
+    QListWidget *list = p.controls.listBox1;
+    list->clear();
+    p.state.songPaths.clear();
+    for (const QString &path : paths) {
+        list->addItem(fileNameOf(path));
+        p.state.songPaths.append(path);
+    }
+}
+
+}  // namespace
+
+void loadAndStart(Program &p, int row) {
+    if (row < 0 || row >= p.state.songPaths.size()) return;
+    const QByteArray path = p.state.songPaths[row].toUtf8();
+    p.engine.call(MDRV_LOAD_SONG, p.state.settings.deviceId, path.constData());
+    // Without this the notes before the next tick would go out with the cleared scale, silent.
+    p.engine.call(MDRV_SET_SONG_VELOCITY, Transport::songVelocityScale(p));
+    p.engine.call(MDRV_START_SONG);
+    p.state.tickCount = 92;
+    p.controls.cGauge4->setMaximum(p.engine.call(MDRV_GET_SONG_LENGTH));
+}
+
+void doubleClick(Program &p, int row) {
+    if (row < 0 || row >= p.controls.listBox1->count()) return;
+    loadAndStart(p, row);
+    DisplayView::setView(p, ViewLevelMeter);
+    p.state.playState = PlayPlaying;
+}
+
+void next(Program &p) {
+    QListWidget *list = p.controls.listBox1;
+    const int row = list->currentRow() + 1;
+    if (row >= list->count()) return;
+    loadAndStart(p, row);
+    list->setCurrentRow(row);
+    p.state.playState = PlayPlaying;
+}
+
+void previous(Program &p) {
+    QListWidget *list = p.controls.listBox1;
+    const int row = list->currentRow() - 1;
+    if (row < 0) return;
+    loadAndStart(p, row);
+    list->setCurrentRow(row);
+    p.state.playState = PlayPlaying;
+}
+
+void openFiles(Program &p) {
+    // The dialog comes back while the first chosen file cannot be read; cancelling it ends the open.
+    for (;;) {
+        const QString folder = p.settings.readString("Directory", "OpenPath");
+        QStringList chosen = p.dialogs.openFiles(folder, QString::fromUtf8(kOpenFilter));
+        if (chosen.isEmpty()) return;
+        if (chosen.size() > kMaxSongs) {
+            p.dialogs.messageBox(QString::fromUtf8(kTooManyFiles), QString(), NW_MB_OK);
+            chosen = chosen.mid(0, kMaxSongs);
+        }
+        ListFile::write(p.state.paths.songListFile, chosen);
+        fillList(p, chosen);
+
+        const QFileInfo first(chosen.first());
+        if (!first.isFile() || !first.isReadable()) {
+            p.dialogs.messageBox(QString::fromUtf8(kNoSuchFile), QString(), NW_MB_OK);
+            continue;
+        }
+        p.settings.writeString("Directory", "OpenPath", first.absolutePath());
+        p.state.display.firstChosenFile = chosen.first();
+        p.controls.listBox1->setCurrentRow(0);
+        p.state.playState = PlayFilesChosen;
+        return;
+    }
+}
+
+void hoverPrevious(Program &p) {
+    const int row = p.controls.listBox1->currentRow();
+    if (row > 0 && row - 1 < p.state.songPaths.size())
+        p.controls.label1->setText(QStringLiteral("上一曲:") + fileNameOf(p.state.songPaths[row - 1]));
+    p.state.progressShown = false;
+}
+
+void hoverNext(Program &p) {
+    const int row = p.controls.listBox1->currentRow() + 1;
+    if (row >= p.controls.listBox1->count() || row >= p.state.songPaths.size()) return;
+    p.controls.label1->setText(QStringLiteral("下一曲:") + fileNameOf(p.state.songPaths[row]));
+    p.state.progressShown = false;
+}
+
+}  // namespace SongList

@@ -1,0 +1,160 @@
+#include "transport.h"
+
+#include <QDir>
+
+#include "layout.h"
+#include "program.h"
+#include "skin.h"
+
+namespace Transport {
+
+namespace {
+
+const char *const kNoRecordingText = "没有发现一个事件请检查是否录音,或录音为零!";
+
+void resumeIfPaused(Program &p) {
+    if (p.state.playState != PlayPaused) return;
+    p.engine.call(MDRV_RESUME_SONG);
+    p.state.playState = PlayPlaying;
+}
+
+void playBuffer(Program &p) {
+    ProgramState &s = p.state;
+    if (p.engine.call(MDRV_GET_BUFFER_COUNT) == 0) {
+        p.dialogs.messageBox(QString::fromUtf8(kNoRecordingText), QStringLiteral("没有录音"),
+                             NW_MB_OK | NW_MB_ICONWARNING);
+        return;
+    }
+    if (s.playState == PlayPlaying) {
+        p.engine.call(MDRV_PAUSE_SONG);
+        s.playState = PlayPaused;
+    }
+    p.engine.call(MDRV_PLAY_BUFFER);
+    p.controls.listBox1->setEnabled(false);
+    s.recordMode = RecordPlayback;
+}
+
+void playSong(Program &p) {
+    ProgramState &s = p.state;
+    const int device = s.settings.deviceId;
+    if (s.playState == PlayStopped) {
+        p.engine.call(MDRV_SELECT_DEVICE, device);
+        p.engine.call(MDRV_START_SONG);
+        s.playState = PlayPlaying;
+    }
+    if (s.playState == PlayFilesChosen) {
+        const QByteArray path = s.display.firstChosenFile.toUtf8();
+        p.engine.call(MDRV_LOAD_SONG, device, path.constData());
+        p.controls.cGauge4->setMaximum(p.engine.call(MDRV_GET_SONG_LENGTH));
+        p.engine.call(MDRV_SET_SONG_VELOCITY, songVelocityScale(p));
+        p.engine.call(MDRV_START_SONG);
+        s.tickCount = 92;
+        s.playState = PlayPlaying;
+    }
+    if (s.playState == PlayPaused) {
+        p.engine.call(MDRV_RESUME_SONG);
+        s.playState = PlayPlaying;
+    }
+}
+
+bool songPlays(const Program &p) {
+    return p.state.playState == PlayPlaying;
+}
+
+}  // namespace
+
+int songVelocityScale(const Program &p) {
+    const int top = p.controls.verticalThumbs[1]->y();
+    return (26 - (p.state.enlarged ? Layout::shrinkValue(top) : top)) * 5;
+}
+
+void refreshControllers(Program &p) {
+    if (!p.engine.sME1) return;
+    for (int n = 1; n <= 4; ++n)
+        p.engine.sME1(0xB0, p.hooks.buttonController(n), 7 * p.state.settings.buttons[n - 1]);
+}
+
+void play(Program &p) {
+    if (p.state.recordMode != RecordPlay)
+        playBuffer(p);
+    else
+        playSong(p);
+    refreshControllers(p);
+}
+
+void pause(Program &p) {
+    ProgramState &s = p.state;
+    if (s.recordMode != RecordPlay) {
+        resumeIfPaused(p);
+        s.recordMode = RecordRecord;
+        p.controls.listBox1->setEnabled(true);
+        p.engine.call(MDRV_STOP_BUFFER);
+    } else if (s.playState == PlayPlaying) {
+        p.engine.call(MDRV_PAUSE_SONG);
+        s.playState = PlayPaused;
+    } else if (s.playState == PlayPaused) {
+        p.engine.call(MDRV_RESUME_SONG);
+        s.playState = PlayPlaying;
+    }
+    refreshControllers(p);
+}
+
+void stopOrRecord(Program &p) {
+    ProgramState &s = p.state;
+    if (s.recordMode != RecordPlay) {
+        resumeIfPaused(p);
+        p.engine.call(MDRV_START_RECORDING);
+        p.controls.listBox1->setEnabled(true);
+        s.recordMode = RecordRecord;
+        return;
+    }
+    p.engine.call(MDRV_STOP_SONG);
+    s.playState = PlayStopped;
+    // Song channels get back the controller value the keyboard model holds for them.
+    for (int channel = 0; channel < 16; ++channel) {
+        if (p.engine.call(MDRV_GET_CHANNEL_ROLE, channel) != CH_SONG) continue;
+        p.engine.call(MDRV_SEND_CONTROLLER, channel + 256 * p.hooks.channelController(channel) +
+                                                65536 * p.hooks.channelControlValue(channel));
+    }
+    refreshControllers(p);
+}
+
+void switchMode(Program &p) {
+    ProgramState &s = p.state;
+    if (s.recordMode == RecordPlayback) return;
+    // The file dialogs move the current directory; the program's relative paths need it back.
+    QDir::setCurrent(s.paths.installDir);
+    const bool toRecord = s.recordMode == RecordPlay;
+    Skin::showModePictures(p, toRecord);
+    s.recordMode = toRecord ? RecordRecord : RecordPlay;
+}
+
+void speedUp(Program &p) {
+    if (songPlays(p)) p.engine.call(MDRV_SPEED_UP);
+}
+
+void speedDown(Program &p) {
+    if (songPlays(p)) p.engine.call(MDRV_SPEED_DOWN);
+}
+
+void skipForward(Program &p) {
+    if (songPlays(p)) p.engine.call(MDRV_SKIP_FORWARD);
+}
+
+void skipBack(Program &p) {
+    if (songPlays(p)) p.engine.call(MDRV_SKIP_BACK);
+}
+
+void seek(Program &p, int x, int panelWidth) {
+    if (panelWidth <= 0) return;
+    const int step = p.engine.call(MDRV_GET_SONG_LENGTH) / panelWidth;
+    p.engine.call(MDRV_SEEK_SONG, step * x);
+    p.state.tickCount = 95;
+}
+
+void toggleLoop(Program &p) {
+    p.state.loopPlay = !p.state.loopPlay;
+    p.controls.captionButton(31)->setText(p.state.loopPlay ? QStringLiteral("U") : QStringLiteral("I"));
+}
+
+}  // namespace Transport

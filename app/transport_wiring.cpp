@@ -1,0 +1,243 @@
+#include "transport_wiring.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <functional>
+#include <map>
+
+#include "context_menu.h"
+#include "display.h"
+#include "display_view.h"
+#include "level_meter.h"
+#include "main_timer.h"
+#include "program.h"
+#include "song_list.h"
+#include "transport.h"
+
+namespace TransportWiring {
+
+namespace {
+
+// Mouse entries, presses and double-clicks on controls that have no signals of their own.
+class MouseRouter : public QObject {
+  public:
+    using Action = std::function<void()>;
+    using PressAction = std::function<void(QPoint)>;
+
+    explicit MouseRouter(QObject *parent) : QObject(parent) {}
+
+    void onEnter(QWidget *w, Action a) {
+        w->installEventFilter(this);
+        enter_[w] = std::move(a);
+    }
+    void onPress(QWidget *w, PressAction a) {
+        w->installEventFilter(this);
+        press_[w] = std::move(a);
+    }
+    void onDoubleClick(QWidget *w, Action a) {
+        w->installEventFilter(this);
+        doubleClick_[w] = std::move(a);
+    }
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        switch (event->type()) {
+            case QEvent::Enter:
+                if (auto it = enter_.find(watched); it != enter_.end()) it->second();
+                break;
+            case QEvent::MouseButtonPress: {
+                auto *mouse = static_cast<QMouseEvent *>(event);
+                if (mouse->button() != Qt::LeftButton) break;
+                if (auto it = press_.find(watched); it != press_.end())
+                    it->second(mouse->position().toPoint());
+                break;
+            }
+            case QEvent::MouseButtonDblClick:
+                if (auto it = doubleClick_.find(watched); it != doubleClick_.end()) it->second();
+                break;
+            default:
+                break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::map<QObject *, Action> enter_;
+    std::map<QObject *, PressAction> press_;
+    std::map<QObject *, Action> doubleClick_;
+};
+
+void onClick(SpeedButton *button, std::function<void()> action) {
+    QObject::connect(button, &QAbstractButton::clicked, button, [action = std::move(action)] { action(); });
+}
+
+void onHover(SpeedButton *button, std::function<void()> action) {
+    QObject::connect(button, &SpeedButton::hovered, button, [action = std::move(action)] { action(); });
+}
+
+QString playHoverText(const ProgramState &s) {
+    if (s.recordMode != RecordPlay) return QStringLiteral(" 录音播放...LD");
+    if (s.playState == PlayPaused) return QStringLiteral("  恢复...LD");
+    if (s.playState == PlayPlaying) return QStringLiteral(" 重新播放...LD");
+    return QStringLiteral(" 开始播放...LD");
+}
+
+QString pauseHoverText(const ProgramState &s) {
+    if (s.recordMode != RecordPlay) return QStringLiteral("  录音暂停...LD");
+    if (s.playState == PlayPaused) return QStringLiteral("  恢复...LD");
+    return QStringLiteral("  暂停...LD");
+}
+
+void wireButtons(Program &p) {
+    MainWindowControls &c = p.controls;
+    Program *program = &p;
+    onClick(c.speedButton11, [program] { Transport::play(*program); });
+    onClick(c.speedButton12, [program] { Transport::pause(*program); });
+    onClick(c.speedButton13, [program] { Transport::stopOrRecord(*program); });
+    onClick(c.speedButton29, [program] { Transport::switchMode(*program); });
+    // Buttons act on a release inside them after a press on them: a release elsewhere opens nothing.
+    onClick(c.speedButton6, [program] { SongList::openFiles(*program); });
+    onClick(c.speedButton16, [program] { ContextMenu::newBuffer(*program); });
+    onClick(c.speedButton15, [program] { ContextMenu::saveBuffer(*program); });
+    onClick(c.speedButton10, [program] { Transport::skipBack(*program); });
+    onClick(c.speedButton14, [program] { Transport::skipForward(*program); });
+    onClick(c.speedButton35, [program] { SongList::previous(*program); });
+    onClick(c.speedButton36, [program] { SongList::next(*program); });
+    onClick(c.captionButton(8), [program] { Transport::speedUp(*program); });
+    onClick(c.captionButton(9), [program] { Transport::speedDown(*program); });
+    onClick(c.captionButton(31), [program] { Transport::toggleLoop(*program); });
+    QObject::connect(c.listBox1, &QListWidget::itemDoubleClicked, c.listBox1,
+                     [program](QListWidgetItem *item) {
+                         SongList::doubleClick(*program, program->controls.listBox1->row(item));
+                     });
+    QObject::connect(c.image1, &ImageControl::clicked, c.image1,
+                     [program] { DisplayView::setView(*program, ViewLevelMeter); });
+}
+
+void wireStatusHovers(Program &p) {
+    MainWindowControls &c = p.controls;
+    Program *program = &p;
+    auto status = [program](SpeedButton *b, const char *text) {
+        const QString t = QString::fromUtf8(text);
+        onHover(b, [program, t] { DisplayLines::renderStatus(*program, t); });
+    };
+    status(c.speedButton16, "新建文件LD");
+    status(c.speedButton15, " 保存文件...LD");
+    onHover(c.speedButton11,
+            [program] { DisplayLines::renderStatus(*program, playHoverText(program->state)); });
+    onHover(c.speedButton12,
+            [program] { DisplayLines::renderStatus(*program, pauseHoverText(program->state)); });
+    onHover(c.speedButton13, [program] {
+        DisplayLines::renderStatus(*program, program->state.recordMode != RecordPlay
+                                                 ? QStringLiteral("开始录音...LD")
+                                                 : QStringLiteral("终止演奏...LD"));
+    });
+    status(c.speedButton6, "打开文件...LD");
+    status(c.speedButton14, "进度+...LD");
+    status(c.speedButton10, "进度-...LD");
+    const std::pair<int, const char *> captionTexts[] = {
+        {8, "速度+...LD"},      {9, "速度-...LD"},        {18, "查看通道-..LRD "},  {7, "原始音调 +LD"},
+        {24, " 原始速度...LD"}, {25, "演奏音色下一个LD"}, {27, "演奏音色上一个LD"}, {23, "演奏音色选一个LD"},
+        {28, "原始演奏音色LD"}, {26, "原始音调..LD"},     {30, "显示按键..LD"},     {31, "循环演奏...LD"},
+        {33, "查看通道 LRD "},
+    };
+    for (const auto &[number, text] : captionTexts)
+        if (c.captionButtons.count(number)) status(c.captionButton(number), text);
+
+    onHover(c.speedButton29, [program] {
+        program->controls.label1->setText(program->state.recordMode != RecordPlay
+                                              ? QStringLiteral(" 播放模式...LD")
+                                              : QStringLiteral(" 录制模式...LD"));
+    });
+    onHover(c.speedButton35, [program] { SongList::hoverPrevious(*program); });
+    onHover(c.speedButton36, [program] { SongList::hoverNext(*program); });
+}
+
+void wireOtherHovers(Program &p, MouseRouter *router) {
+    MainWindowControls &c = p.controls;
+    Program *program = &p;
+    for (int i = 0; i < 4; ++i) {
+        const QString text = QStringLiteral("控制按钮%1.LD ").arg(i + 1);
+        onHover(c.controllerButtons[i], [program, text] { DisplayLines::renderControllers(*program, text); });
+    }
+    router->onEnter(c.progressBar2, [program] {
+        DisplayLines::renderControllers(*program, QStringLiteral("数值控制.LRU "));
+    });
+    if (c.captionButtons.count(32))
+        onHover(c.captionButton(32),
+                [program] { DisplayLines::renderControllers(*program, QStringLiteral("查看控制器 LRU ")); });
+
+    const char *modeTexts[] = {"音色,音域LD ", "效果选择LD ", "伴奏选择LD "};
+    for (int i = 0; i < 3; ++i) {
+        const QString text = QString::fromUtf8(modeTexts[i]);
+        onHover(c.modeButtons[i], [program, text] { DisplayLines::renderPanel(*program, text); });
+    }
+    router->onEnter(c.image7,
+                    [program] { DisplayLines::renderPanel(*program, QStringLiteral("控制面板LRM ")); });
+    if (c.captionButtons.count(34))
+        onHover(c.captionButton(34),
+                [program] { DisplayLines::renderPanel(*program, QStringLiteral("伴奏音色 LRDMU")); });
+
+    const char *verticalTexts[] = {" 主音量..", "演奏音量..", "伴奏音量..", "键盘音量.."};
+    for (int i = 0; i < 4; ++i) {
+        const QString text = QString::fromUtf8(verticalTexts[i]);
+        router->onEnter(c.verticalPanels[i],
+                        [program, text] { DisplayLines::renderSliders(*program, text); });
+    }
+    const char *horizontalTexts[] = {"伴奏速度..", "伴奏音调..", "伴奏控制.."};
+    for (int i = 0; i < 3; ++i) {
+        const QString text = QString::fromUtf8(horizontalTexts[i]);
+        router->onEnter(c.horizontalPanels[i],
+                        [program, text] { DisplayLines::renderSliders(*program, text); });
+    }
+    router->onEnter(c.image3,
+                    [program] { DisplayLines::renderIdle(*program, QStringLiteral("关于我们...LRD")); });
+    router->onEnter(c.panel5, [program] { program->state.progressShown = true; });
+}
+
+void wireDisplay(Program &p, MouseRouter *router) {
+    MainWindowControls &c = p.controls;
+    Program *program = &p;
+    for (QLabel *line : {c.label1, c.label2, c.label3})
+        router->onPress(line, [program](QPoint) { DisplayView::setView(*program, ViewSongList); });
+    router->onDoubleClick(c.paintBox1, [program] { DisplayView::setView(*program, ViewTextLines); });
+    router->onPress(c.panel5, [program](QPoint at) {
+        Transport::seek(*program, at.x(), program->controls.panel5->width());
+    });
+    c.paintBox1->onPaint = [program](QPainter &painter) {
+        LevelMeter::paint(painter, program->state.display, program->state.enlarged);
+    };
+    DisplayLines::setLines(p, DisplayLines::idleLine(1), DisplayLines::idleLine(2),
+                           DisplayLines::idleLine(3));
+
+    // The list reads like the text lines: their font and colours, long names cut at the right edge.
+    QListWidget *list = c.listBox1;
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideNone);
+    list->setFrameShape(QFrame::NoFrame);
+    list->setFont(c.label1->font());
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Text, c.label1->palette().color(QPalette::WindowText));
+    palette.setColor(QPalette::Highlight, QColor(0xC8, 0xFF, 0xC8));
+    palette.setColor(QPalette::HighlightedText, QColor(0x00, 0x40, 0x00));
+    list->setPalette(palette);
+}
+
+}  // namespace
+
+void wire(Program &p) {
+    Program *program = &p;
+    auto *router = new MouseRouter(p.controls.window);
+    wireButtons(p);
+    wireStatusHovers(p);
+    wireOtherHovers(p, router);
+    wireDisplay(p, router);
+    ContextMenu::wire(p);
+    p.hooks.timer1Tick = [program] { MainTimer::tick(*program, program->controls.window->isActiveWindow()); };
+    p.hooks.engineMessage = [program](uint32_t message, uint32_t wparam, uint32_t lparam) {
+        MainTimer::engineMessage(*program, message, wparam, lparam);
+    };
+}
+
+}  // namespace TransportWiring

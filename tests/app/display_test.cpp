@@ -1,0 +1,138 @@
+// The display's renderers and the mouse-over texts, on the real window.
+#include <QFileInfo>
+#include <QTest>
+
+#include "display.h"
+#include "display_view.h"
+#include "song_list.h"
+#include "window_fixture.h"
+
+namespace {
+
+class DisplayTest : public WindowTest {
+  protected:
+    QStringList lines() {
+        return {controls().label1->text(), controls().label2->text(), controls().label3->text()};
+    }
+    void hover(QWidget *w) {
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QCoreApplication::sendEvent(w, &enter);
+    }
+};
+
+TEST_F(DisplayTest, StartsWithTheIdleTextsAndTheMeter) {
+    EXPECT_EQ(lines(), (QStringList{"Keyloom20", DisplayLines::idleLine(2), "2002-6-23 12：24"}));
+    EXPECT_EQ(state().displayView, ViewLevelMeter);
+    EXPECT_TRUE(controls().paintBox1->isVisibleTo(window.get()));
+}
+
+TEST_F(DisplayTest, StatusLinesShowTheEngineStates) {
+    state().progressShown = true;
+    DisplayLines::renderStatus(program(), "X");
+    // A fresh engine: no song, no accompaniment, the buffer stopped, the song's own programs.
+    EXPECT_EQ(lines(), (QStringList{"X", "Y:W B:W REC:S ", "YS:OFF N:0 SD:0"}));
+    EXPECT_FALSE(state().progressShown);
+
+    engine(MDRV_START_RECORDING);
+    engine(MDRV_SPEED_UP);
+    engine(MDRV_SONG_PROGRAM_UP);
+    for (int i = 0; i < 3; ++i)
+        engine(MDRV_BEND_ADD);
+    DisplayLines::renderStatus(program(), "X");
+    EXPECT_EQ(lines()[1], "Y:W B:W REC:Rec ");
+    EXPECT_EQ(lines()[2], "YS:ON N:10 SD:1");
+}
+
+TEST_F(DisplayTest, ControllerPanelAndSliderLines) {
+    StoredSettings &s = state().settings;
+    s.buttons = {1, 2, 3, 4, 5, 6, 7};
+    s.controllerButton = 3;
+    s.panelMode = 2;
+    program().hooks.buttonController = [](int n) { return 10 + n; };
+    DisplayLines::renderControllers(program(), "C");
+    EXPECT_EQ(lines(), (QStringList{"C3", "B1:1 11 B2:2 12", "B3:3 13 B4:4 14"}));
+
+    DisplayLines::renderPanel(program(), "P");
+    EXPECT_EQ(lines(), (QStringList{"P2", "双击面板选择 5   ", "效果:6  伴奏:7 "}));
+
+    controls().verticalThumbs[0]->move(controls().verticalThumbs[0]->x(), 3);
+    controls().horizontalThumbs[2]->move(17, controls().horizontalThumbs[2]->y());
+    DisplayLines::renderSliders(program(), "S");
+    EXPECT_EQ(lines()[0], "S[请拖动]");
+    EXPECT_TRUE(lines()[1].startsWith("Z:3 Y:")) << lines()[1].toStdString();
+    EXPECT_TRUE(lines()[2].endsWith(" C:17  ")) << lines()[2].toStdString();
+}
+
+TEST_F(DisplayTest, MouseOverTextsFollowTheTransportState) {
+    struct Case {
+        uint8_t recordMode;
+        int16_t playState;
+        const char *play, *pause, *stop;
+    };
+    const Case cases[] = {
+        {RecordPlay, PlayIdle, " 开始播放...LD", "  暂停...LD", "终止演奏...LD"},
+        {RecordPlay, PlayPlaying, " 重新播放...LD", "  暂停...LD", "终止演奏...LD"},
+        {RecordPlay, PlayPaused, "  恢复...LD", "  恢复...LD", "终止演奏...LD"},
+        {RecordRecord, PlayPaused, " 录音播放...LD", "  录音暂停...LD", "开始录音...LD"},
+    };
+    for (const Case &c : cases) {
+        state().recordMode = c.recordMode;
+        state().playState = c.playState;
+        hover(controls().speedButton11);
+        EXPECT_EQ(lines()[0], QString::fromUtf8(c.play));
+        hover(controls().speedButton12);
+        EXPECT_EQ(lines()[0], QString::fromUtf8(c.pause));
+        hover(controls().speedButton13);
+        EXPECT_EQ(lines()[0], QString::fromUtf8(c.stop));
+    }
+    // The mode switch only sets line 1.
+    state().progressShown = true;
+    hover(controls().speedButton29);
+    EXPECT_EQ(lines()[0], " 播放模式...LD");
+    EXPECT_TRUE(state().progressShown);
+    hover(controls().verticalPanels[1]);
+    EXPECT_EQ(lines()[0], "演奏音量..[请拖动]");
+    hover(controls().image3);
+    EXPECT_EQ(lines()[0], "Keyloom20");
+    hover(controls().panel5);
+    EXPECT_TRUE(state().progressShown);
+}
+
+TEST_F(DisplayTest, PreviousAndNextSongTexts) {
+    state().songPaths = {"/a/one.mid", "/a/two.mid", "/a/three.mid"};
+    for (const QString &path : state().songPaths)
+        controls().listBox1->addItem(QFileInfo(path).fileName());
+
+    // No row selected: row 0 counts as next; there is no previous.
+    controls().label1->setText("old");
+    SongList::hoverPrevious(program());
+    EXPECT_EQ(lines()[0], "old");
+    SongList::hoverNext(program());
+    EXPECT_EQ(lines()[0], "下一曲:one.mid");
+
+    controls().listBox1->setCurrentRow(1);
+    SongList::hoverPrevious(program());
+    EXPECT_EQ(lines()[0], "上一曲:one.mid");
+
+    controls().listBox1->setCurrentRow(2);
+    state().progressShown = true;
+    SongList::hoverNext(program());
+    EXPECT_EQ(lines()[0], "上一曲:one.mid");
+    EXPECT_TRUE(state().progressShown);
+}
+
+TEST_F(DisplayTest, ViewsFollowTheirCallers) {
+    DisplayView::setView(program(), ViewTextLines);
+    QTest::mouseClick(controls().label2, Qt::LeftButton);
+    EXPECT_EQ(state().displayView, ViewSongList);
+    EXPECT_TRUE(controls().listBox1->isVisibleTo(window.get()));
+    DisplayView::setView(program(), ViewLevelMeter);
+    QTest::mouseDClick(controls().paintBox1, Qt::LeftButton);
+    EXPECT_EQ(state().displayView, ViewTextLines);
+    controls().menuItems.at("N14")->trigger();
+    EXPECT_EQ(state().displayView, ViewSongList);
+    DisplayView::setView(program(), 4);
+    EXPECT_EQ(state().displayView, ViewSongList);
+}
+
+}  // namespace

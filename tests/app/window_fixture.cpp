@@ -1,0 +1,107 @@
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include "main_timer.h"
+#include "test_install.h"
+
+int32_t ScriptedDialogs::messageBox(const QString &text, const QString &caption, uint32_t style) {
+    boxes.push_back({text, caption, style});
+    if (answers.empty()) return NW_IDOK;
+    const int32_t answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QStringList ScriptedDialogs::openFiles(const QString &folder, const QString &) {
+    openFolders.push_back(folder);
+    if (fileChoices.empty()) return {};
+    QStringList chosen = fileChoices.front();
+    fileChoices.pop_front();
+    return chosen;
+}
+
+void WindowTest::SetUp() {
+    ASSERT_TRUE(root.isValid());
+    TestInstall install;
+    ASSERT_TRUE(install.create(root.path()));
+    installDir = install.installDir;
+    capturePath = install.capturePath;
+
+    window = std::make_unique<MainWindow>(dialogs);
+    ASSERT_TRUE(window->start());
+    // The test drives the timer by hand.
+    window->timer1().stop();
+}
+
+void WindowTest::TearDown() {
+    window.reset();
+}
+
+void WindowTest::deliverPosts() {
+    QCoreApplication::sendPostedEvents(window.get());
+}
+
+void WindowTest::tick(bool active) {
+    deliverPosts();
+    MainTimer::tick(program(), active);
+}
+
+void WindowTest::runFor(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(2);
+    }
+}
+
+QStringList WindowTest::captureLines() const {
+    QFile file(capturePath);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+std::vector<WindowTest::Sent> WindowTest::capturedMessages() const {
+    std::vector<Sent> sent;
+    for (const QString &line : captureLines()) {
+        const QStringList parts = line.split(' ');
+        if (parts.size() == 3 && parts[1] == "msg")
+            sent.push_back({parts[0].toInt(), parts[2].toUInt(nullptr, 16)});
+    }
+    return sent;
+}
+
+QString WindowTest::writeSong(const QString &name, int notes) {
+    QByteArray track;
+    auto varLen = [&track](uint32_t v) {
+        QByteArray bytes;
+        bytes.prepend(char(v & 0x7F));
+        while (v >>= 7)
+            bytes.prepend(char((v & 0x7F) | 0x80));
+        track += bytes;
+    };
+    track += QByteArray::fromHex("00FF510307A120");  // 500000 us a beat
+    for (int i = 0; i < notes; ++i) {
+        varLen(0);
+        track += char(0x90), track += char(60 + i), track += char(100);
+        varLen(480);
+        track += char(0x80), track += char(60 + i), track += char(0);
+    }
+    track += QByteArray::fromHex("00FF2F00");
+    QByteArray file = QByteArray::fromHex("4D546864000000060000000101E0");
+    file += "MTrk";
+    const uint32_t length = track.size();
+    file += char(length >> 24), file += char(length >> 16), file += char(length >> 8), file += char(length);
+    file += track;
+    const QString path = root.filePath(name);
+    QFile out(path);
+    out.open(QIODevice::WriteOnly);
+    out.write(file);
+    return path;
+}
