@@ -26,6 +26,9 @@ bool EngineLibrary::bind(EngineBinding &binding) const {
     binding.controlMidiDrv = control;
     binding.sME1 = send1;
     binding.sME5 = send5;
+    binding.outputDeviceCount =
+        reinterpret_cast<EngineBinding::DeviceCountFn>(dlsym(handle_, "nwOutputDeviceCount"));
+    binding.outputDeviceCaps = reinterpret_cast<EngineBinding::DeviceCapsFn>(dlsym(handle_, "nwOutputDeviceCaps"));
     return true;
 }
 

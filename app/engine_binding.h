@@ -12,6 +12,11 @@ struct EngineBinding {
     ControlFn controlMidiDrv = nullptr;
     SendFn sME1 = nullptr;
     SendFn sME5 = nullptr;
+    // The output device list of the settings dialog; unbound when the library lacks them.
+    using DeviceCountFn = int32_t (*)();
+    using DeviceCapsFn = int32_t (*)(int32_t, NwDeviceCaps *);
+    DeviceCountFn outputDeviceCount = nullptr;
+    DeviceCapsFn outputDeviceCaps = nullptr;
     const NwHost *host = nullptr;  // the main window's handle: passed with every command
     // ControlMidiDrv(command, arg, host, data); returns 0 when unbound
     int32_t call(int32_t command, int32_t arg = 0, const char *data = "") const;
@@ -27,7 +32,8 @@ class EngineLibrary {
 
     bool load(const QString &path);
     bool isLoaded() const { return handle_ != nullptr; }
-    // Fills the three entry points; false (and nothing bound) when one is missing.
+    // Fills the three entry points (and the device list's two, when present); false (and nothing bound)
+    // when one of the three is missing.
     bool bind(EngineBinding &binding) const;
     void release();
 

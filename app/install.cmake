@@ -12,7 +12,7 @@ function(piano_install_program)
   if(COMMAND piano_install_shipped_files)
     piano_install_shipped_files()
   endif()
-  install(FILES "${PIANO_APP_DIR}/share/PianoHlp.htm" DESTINATION Help)
+  include("${PIANO_APP_DIR}/help/help.cmake")
   install(FILES "${PIANO_APP_DIR}/share/piano.svg" DESTINATION .)
 endfunction()
 

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QWindow>
 
+#include "dialogs/settings_wiring.h"
 #include "engine_host.h"
 #include "layout.h"
 #include "program_parts.h"
@@ -70,6 +71,7 @@ void MainWindow::connectControls() {
     connect(c.image3, &ImageControl::clicked, this, openAbout);
     connect(c.menuItems.at("N7"), &QAction::triggered, this, openAbout);
     TransportWiring::wire(program_);
+    SettingsWiring::connect(program_, this);
 }
 
 void MainWindow::guarded(const std::function<void()> &action) {

@@ -1,0 +1,106 @@
+#include "settings_dialog.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "about_page.h"
+#include "device_page.h"
+#include "interface_page.h"
+#include "program.h"
+#include "skin_choice.h"
+#include "widgets/image_control.h"
+
+namespace {
+constexpr int kWidth = 440;
+constexpr int kHeight = 400;
+}  // namespace
+
+SettingsDialog::SettingsDialog(Program &program, QWidget *parent)
+    : QDialog(parent), program_(program), folder_(QFileInfo(program.settings.path()).absolutePath()) {
+    setWindowTitle(QStringLiteral("设置"));
+    setFixedSize(kWidth, kHeight);
+    setFont(QFont(QStringList{"SimSun", "WenQuanYi Micro Hei", "Noto Sans CJK SC"}, 9));
+
+    background_ = new ImageControl(this);
+    background_->setStretch(true);
+    background_->setTransparent(true);
+    background_->setEnabled(false);
+    background_->setBoundsRect(0, 0, kWidth, kHeight);
+
+    pages_ = new QTabWidget(this);
+    devicePage_ = new DevicePage(program, pages_);
+    QDir::setCurrent(folder_);
+    interfacePage_ = new InterfacePage(program, folder_, pages_);
+    aboutPage_ = new AboutPage(program, pages_);
+    pages_->addTab(devicePage_, QStringLiteral("音序器"));
+    pages_->addTab(interfacePage_, QStringLiteral("界面"));
+    pages_->addTab(aboutPage_, QStringLiteral("关于"));
+
+    defaultsButton_ = new QPushButton(QStringLiteral("默认"), this);
+    cancelButton_ = new QPushButton(QStringLiteral("取消"), this);
+    okButton_ = new QPushButton(QStringLiteral("确定"), this);
+    okButton_->setDefault(true);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(defaultsButton_);
+    buttons->addStretch();
+    buttons->addWidget(cancelButton_);
+    buttons->addWidget(okButton_);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(pages_, 1);
+    layout->addLayout(buttons);
+
+    applyBackground();
+    background_->lower();
+
+    devicePage_->selectStoredDevice();
+    interfacePage_->skinBox()->setCurrentIndex(0);
+    // Shows "Piano.bmp" when the folder has one, and otherwise says the skin's own picture is in use
+    // rather than leaving an empty frame.
+    interfacePage_->showInstalledBackground();
+    pages_->setCurrentIndex(std::clamp(program.state.settingsPage, 0, 2));
+    interfacePage_->setSwatchColour(program.settings.readInt("set", "Color", 0x0FFFFFFF));
+
+    connect(okButton_, &QPushButton::clicked, this, &SettingsDialog::accept);
+    connect(cancelButton_, &QPushButton::clicked, this, &SettingsDialog::reject);
+    connect(defaultsButton_, &QPushButton::clicked, this, &SettingsDialog::restoreDefaults);
+}
+
+void SettingsDialog::openModal(Program &program, int page, QWidget *parent) {
+    const int previous = program.state.settingsPage;
+    program.state.settingsPage = page;
+    {
+        SettingsDialog dialog(program, parent);
+        dialog.exec();
+    }
+    program.state.settingsPage = previous;
+}
+
+void SettingsDialog::applyBackground() {
+    const QString loose = QDir(folder_).filePath("Back1.bmp");
+    QPixmap picture = QFileInfo(loose).isFile() ? QPixmap(loose) : QPixmap();
+    if (picture.isNull() && program_.skinLibrary.holds("B38")) picture = program_.skinLibrary.bitmap("B38");
+    if (picture.isNull()) return;
+    background_->setPicture(picture);
+    // The pages let the picture show through where their frame leaves it room.
+    for (int i = 0; i < pages_->count(); ++i)
+        pages_->widget(i)->setAutoFillBackground(false);
+}
+
+void SettingsDialog::accept() {
+    const int device = devicePage_->selectedDeviceId();
+    program_.settings.writeInt("Set", "DrviveID", device);
+    program_.state.settings.deviceId = device;
+    QDialog::accept();
+}
+
+void SettingsDialog::restoreDefaults() {
+    SkinChoice::restoreDefaults(program_);
+    devicePage_->selectRow(0);
+}

@@ -1,0 +1,71 @@
+#include "skin_choice.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "program.h"
+#include "skin.h"
+
+namespace SkinChoice {
+
+const char *const kNotASkinMessage = "\n不是正常的文件格式，请选择附带的外观文件\n";
+
+namespace {
+
+constexpr const char *kShippedSkin = "resource.skn";
+
+// Loads the file into a library of its own, only to look inside.
+bool holdsBackground(const QString &path) {
+    ResourceLibrary candidate{"/skin-candidate"};
+    return candidate.load(path) && candidate.holds("B0");
+}
+
+void putEnlargedPicturesBack(Program &p) {
+    MainWindowControls &c = p.controls;
+    Skin::loadKeyPictures(p, 1);
+    c.image4->setPicture(p.defaultLibrary.bitmap("BEIFENB14"));
+    c.image1->setPicture(p.defaultLibrary.bitmap("BEIFENB15"));
+    Skin::loadKeyPictures(p, 2);
+    c.image7->clearPicture();
+    Skin::applyFlatButtons(p, p.defaultLibrary.holds("Flig") ? 1 : 0);
+}
+
+}  // namespace
+
+bool useSkinLibrary(Program &p, const QString &path) {
+    if (!QFileInfo(path).isFile() || !holdsBackground(path)) {
+        p.dialogs.messageBox(QString::fromUtf8(kNotASkinMessage), QStringLiteral("Piano"), NW_MB_ICONWARNING);
+        return false;
+    }
+    if (!p.skinLibrary.load(path)) return false;
+    p.settings.writeString("Directory", "RESDPath", QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+void reloadSkinPictures(Program &p) {
+    try {
+        Skin::loadSkin(p);
+        if (p.state.enlarged) putEnlargedPicturesBack(p);
+    } catch (const MissingBitmap &missing) {
+        p.dialogs.messageBox(QString::fromUtf8(missing.what()), QStringLiteral("错误"), NW_MB_ICONERROR);
+    }
+}
+
+void restoreDefaults(Program &p) {
+    const QString folder = p.state.paths.installDir;
+    QDir::setCurrent(folder);
+    for (const char *name : kLoosePictures) {
+        const QString file = QDir(folder).filePath(QString::fromUtf8(name));
+        if (QFileInfo(file).isFile()) QFile::remove(file);
+    }
+    p.settings.writeString("Directory", "RESDPath", QString());
+    p.settings.writeString("Set", "DrviveID", "-1");
+    // With RESDPath cleared the shipped skin is the default one; a chosen library would otherwise stay
+    // until the next start.
+    const QString shipped = QDir(folder).filePath(kShippedSkin);
+    if (QFileInfo(shipped).isFile() && holdsBackground(shipped)) p.skinLibrary.load(shipped);
+    reloadSkinPictures(p);
+}
+
+}  // namespace SkinChoice
