@@ -63,17 +63,16 @@ void prepare(int32_t device) {
 }
 
 std::unique_ptr<Device> open(int32_t device) {
-    if (device < -1 || device >= deviceCount()) return nullptr;
-    if (const char *path = capturePath()) return openCapture(path, device);
-    if (device == 0) return openSynth();
-    if (device == -1) {
-        if (synthAvailable()) return openSynth();
-        auto ports = alsaPorts();
-        return ports.empty() ? nullptr : openAlsaPort(ports[0]);
-    }
-    auto ports = alsaPorts();
-    if (size_t(device) > ports.size()) return nullptr;
-    return openAlsaPort(ports[size_t(device) - 1]);
+    if (device < -1) return nullptr;
+    const char *capture = capturePath();
+    const bool synth = device == 0 || (device == -1 && (synthAvailable() || capture));
+    // Only a port number needs the sequencer's port list (opening runs under the engine lock).
+    std::vector<PortInfo> ports;
+    if (!synth) ports = alsaPorts();
+    const size_t index = device == -1 ? 0 : size_t(device) - 1;
+    if (!synth && index >= ports.size()) return nullptr;
+    if (capture) return openCapture(capture, device);
+    return synth ? openSynth() : openAlsaPort(ports[index]);
 }
 
 }  // namespace nw::output
