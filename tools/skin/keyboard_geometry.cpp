@@ -1,22 +1,15 @@
 #include "keyboard_geometry.h"
 
+#include "layout_tables.h"
+
 namespace keyboard_geometry {
 
-const std::array<int, kWhiteKeys> kWhiteSlots = {1,  3,  5,  6,  8,  10, 12, 13, 15, 17, 18, 20,
-                                                 22, 24, 25, 27, 29, 30, 32, 34, 36, 37, 39, 41,
-                                                 42, 44, 46, 48, 49, 51, 53, 54, 56, 58, 60};
-
-const std::array<int, kBlackKeys> kBlackLefts = {8,   20,  45,  57,  69,  92,  104, 129, 141,
-                                                 153, 176, 187, 213, 225, 237, 260, 272, 297,
-                                                 309, 321, 344, 356, 381, 393, 405};
-
-const std::array<int, kBlackKeys> kBlackSlots = {2,  4,  7,  9,  11, 14, 16, 19, 21, 23, 26, 28, 31,
-                                                 33, 35, 38, 40, 43, 45, 47, 50, 52, 55, 57, 59};
-
-const std::array<int, kSlots> kDrawX = {
-    1,   8,   13,  20,  25,  37,  44,  49,  56,  61,  68,  73,  85,  92,  97,  104, 109, 121, 128, 133,
-    140, 145, 152, 157, 169, 176, 181, 188, 193, 205, 212, 217, 224, 229, 236, 241, 253, 260, 265, 272,
-    277, 289, 296, 301, 308, 313, 320, 325, 337, 344, 349, 356, 361, 373, 380, 385, 392, 397, 404, 409};
+// The tables are the on-screen keyboard's own, so a picture and the keys the program hits and lights
+// can never disagree.
+const std::array<int, kWhiteKeys> kWhiteSlots = piano::kWhiteKeySlots;
+const std::array<int, kBlackKeys> kBlackLefts = piano::LayoutTables().blackKeyLeft;
+const std::array<int, kBlackKeys> kBlackSlots = piano::kBlackKeySlots;
+const std::array<int, kSlots> kDrawX = piano::LayoutTables().keyDrawPosition;
 
 namespace {
 constexpr std::array<KeyShape, 12> kShapeByPitchClass = {
