@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <mutex>
 #include <string>
+#include <thread>
 
 #include "output.h"
 
@@ -28,12 +29,13 @@ void quietLog(int, const char *, void *) {}
 class Synth {
 public:
     ~Synth() {
+        if (loader_.joinable()) loader_.join();
         if (driver_) delete_fluid_audio_driver(driver_);
         if (synth_) delete_fluid_synth(synth_);
         if (settings_) delete_fluid_settings(settings_);
     }
 
-    // Loads the SoundFont and starts audio; true when the synthesizer can play.
+    // Starts the synthesizer and its audio, and the SoundFont loading; true when it can play.
     bool ensureStarted() {
         std::lock_guard<std::mutex> guard(mutex_);
         if (tried_) return driver_ != nullptr;
@@ -54,12 +56,16 @@ public:
         if (const char *file = std::getenv("NOTEWIRE_AUDIO_FILE"))
             fluid_settings_setstr(settings_, "audio.file.name", file);
         synth_ = new_fluid_synth(settings_);
-        if (!synth_ || fluid_synth_sfload(synth_, font.c_str(), 1) == FLUID_FAILED) {
-            std::fprintf(stderr, "notewire: cannot load the SoundFont %s\n", font.c_str());
-            return false;
-        }
+        if (!synth_) return false;
         startAudio();
-        return driver_ != nullptr;
+        if (!driver_) return false;
+        // The SoundFont takes most of a second to load: it loads beside the program, so the window
+        // shows at once; notes played before it is in are silent.
+        loader_ = std::thread([synth = synth_, font] {
+            if (fluid_synth_sfload(synth, font.c_str(), 1) == FLUID_FAILED)
+                std::fprintf(stderr, "notewire: cannot load the SoundFont %s\n", font.c_str());
+        });
+        return true;
     }
 
     fluid_synth_t *synth() const { return synth_; }
@@ -90,6 +96,7 @@ private:
     }
 
     std::mutex mutex_;
+    std::thread loader_;
     bool tried_ = false;
     fluid_settings_t *settings_ = nullptr;
     fluid_synth_t *synth_ = nullptr;
