@@ -1,5 +1,7 @@
 #include "context_menu.h"
 
+#include "dialogs/help_page.h"
+
 #include <QAction>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -17,7 +19,6 @@ namespace {
 
 constexpr int kSavePage = 1;
 const char *const kBufferNotSaved = "录音缓冲包含MIDI事件，是否保存!";
-const char *const kHelpMissing = "没有找到文件Pianohlp.htm,请检查文件是否在Help目录下";
 
 Launcher defaultLauncher;
 Launcher *launcher = &defaultLauncher;
@@ -35,6 +36,10 @@ bool Launcher::openUrl(const QString &localFile) {
 
 bool Launcher::startDetached(const QString &program, const QStringList &arguments) {
     return QProcess::startDetached(program, arguments);
+}
+
+Launcher &currentLauncher() {
+    return *launcher;
 }
 
 void setLauncher(Launcher *replacement) {
@@ -68,12 +73,7 @@ void saveBuffer(Program &p) {
 }
 
 void openHelp(Program &p) {
-    const QString page = p.state.paths.helpPage;
-    if (!QFileInfo(page).isFile()) {
-        p.dialogs.messageBox(QString::fromUtf8(kHelpMissing), QString(), NW_MB_OK);
-        return;
-    }
-    launcher->openUrl(page);
+    HelpPage::open(p);
 }
 
 void openVolumeControl() {

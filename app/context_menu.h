@@ -29,5 +29,6 @@ struct Launcher {
     virtual bool startDetached(const QString &program, const QStringList &arguments);
 };
 void setLauncher(Launcher *launcher);
+Launcher &currentLauncher();
 
 }  // namespace ContextMenu

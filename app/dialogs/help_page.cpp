@@ -1,8 +1,8 @@
 #include "help_page.h"
 
-#include <QDesktopServices>
 #include <QFileInfo>
 
+#include "context_menu.h"
 #include "program.h"
 
 namespace HelpPage {
@@ -11,7 +11,10 @@ const char *const kMissingMessage = "没有找到文件Pianohlp.htm,请检查文
 
 namespace {
 Opener &opener() {
-    static Opener current = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    // By default through the launcher the menu's other programs start with, so one seam serves both.
+    static Opener current = [](const QUrl &url) {
+        return ContextMenu::currentLauncher().openUrl(url.toLocalFile());
+    };
     return current;
 }
 }  // namespace
