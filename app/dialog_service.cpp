@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <cstdio>
 
 #include "notewire/notewire.h"
 
@@ -35,6 +36,11 @@ QMessageBox::Icon iconFor(uint32_t style) {
 }  // namespace
 
 int32_t QtDialogService::messageBox(const QString &text, const QString &caption, uint32_t style) {
+    if (quiet_) {
+        // Nobody may be there to answer: the text goes to stderr, and a question is answered No.
+        std::fprintf(stderr, "piano: %s: %s\n", qPrintable(caption), qPrintable(text));
+        return (style & 0x0F) == NW_MB_OK ? NW_IDOK : NW_IDNO;
+    }
     QMessageBox box(iconFor(style), caption, text, QMessageBox::NoButton, parent_);
     switch (style & 0x0F) {
         case NW_MB_YESNO:
@@ -60,13 +66,18 @@ int32_t QtDialogService::messageBox(const QString &text, const QString &caption,
 }
 
 QStringList QtDialogService::openFiles(const QString &folder, const QString &filter) {
+    if (quiet_) return {};
     return QFileDialog::getOpenFileNames(parent_, QString(), folder, qtFilter(filter));
 }
 
 QString QtDialogService::saveFile(const QString &folder, const QString &filter) {
-    return QFileDialog::getSaveFileName(parent_, QString(), folder, qtFilter(filter));
+    if (quiet_) return {};
+    // The caller asks about an existing file itself, once it knows the final name with its extension.
+    return QFileDialog::getSaveFileName(parent_, QString(), folder, qtFilter(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 QColor QtDialogService::pickColour(const QColor &initial) {
+    if (quiet_) return initial;
     return QColorDialog::getColor(initial, parent_);
 }

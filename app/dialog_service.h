@@ -21,6 +21,9 @@ class DialogService {
     virtual QStringList openFiles(const QString &folder, const QString &filter) = 0;
     virtual QString saveFile(const QString &folder, const QString &filter) = 0;
     virtual QColor pickColour(const QColor &initial) = 0;
+    // While quiet, nothing is shown: messages go to stderr, questions are answered No, file dialogs are
+    // cancelled. For the program's end on a signal, when nobody may be there to answer.
+    virtual void setQuiet(bool) {}
 };
 
 // The real dialogs, parented to the given window.
@@ -28,6 +31,7 @@ class QtDialogService : public DialogService {
   public:
     explicit QtDialogService(QWidget *parent = nullptr) : parent_(parent) {}
     void setParent(QWidget *parent) { parent_ = parent; }
+    void setQuiet(bool quiet) override { quiet_ = quiet; }
 
     int32_t messageBox(const QString &text, const QString &caption, uint32_t style) override;
     QStringList openFiles(const QString &folder, const QString &filter) override;
@@ -36,4 +40,5 @@ class QtDialogService : public DialogService {
 
   private:
     QWidget *parent_;
+    bool quiet_ = false;
 };

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include "whole_file.h"
+
 namespace ListFile {
 
 QStringList read(const QString &path) {
@@ -15,16 +17,14 @@ QStringList read(const QString &path) {
 }
 
 bool write(const QString &path, const QStringList &lines) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    QByteArray text;
     for (const QString &line : lines)
-        file.write((line + "\n").toUtf8());
-    return true;
+        text += (line + "\n").toUtf8();
+    return writeWholeFile(path, text);
 }
 
 bool createEmpty(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    return writeWholeFile(path, {});
 }
 
 }  // namespace ListFile

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDateTime>
+#include <QDialog>
 #include <QWindow>
 
 #include "dialogs/settings_wiring.h"
@@ -10,6 +12,7 @@
 #include "layout.h"
 #include "program_parts.h"
 #include "startup.h"
+#include "take_recovery.h"
 #include "transport_wiring.h"
 
 namespace {
@@ -101,12 +104,30 @@ void MainWindow::showEvent(QShowEvent *event) {
     if (!Startup::formShow(program_)) {
         ended_ = true;
         emit programEnded();
+        return;
     }
+    // Once the window is up: where the take of a run that ended on a signal was kept.
+    QTimer::singleShot(0, this, [this] { TakeRecovery::tellAboutKeptTake(program_); });
+}
+
+void MainWindow::endOnSignal() {
+    if (program_.state.ending) return;
+    program_.state.ending = true;
+    // Nobody may be there to answer: no question is asked from here on, and every open one is dropped.
+    program_.dialogs.setQuiet(true);
+    if (started_ && !ended_) TakeRecovery::keepUnsavedTake(program_, QDateTime::currentDateTime());
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *dialog = qobject_cast<QDialog *>(widget); dialog && dialog->isVisible()) dialog->reject();
+    closeApproved_ = true;
+    close();
+    // Leaves every event loop, the modal ones of dialogs included; shutdown then writes the settings and
+    // lists once.
+    QCoreApplication::exit(0);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {
     // A close from outside (the window manager, the session) asks the same question as the close button.
-    if (!closeApproved_ && started_ && !ended_ && !Startup::closePrompt(program_)) {
+    if (!closeApproved_ && !program_.state.ending && started_ && !ended_ && !Startup::closePrompt(program_)) {
         event->ignore();
         return;
     }

@@ -19,6 +19,9 @@ class MainWindow : public QWidget {
     bool start();
     // Shutdown; runs once, at the latest when the window is destroyed.
     void shutdown();
+    // The end of the session or a kill (SIGTERM, SIGHUP, SIGINT): no question is asked, an unsaved take
+    // is kept in the installation folder, and every event loop is left so that shutdown runs.
+    void endOnSignal();
 
     Program &program() { return program_; }
     MainWindowControls &controls() { return program_.controls; }

@@ -9,9 +9,10 @@ class QKeyEvent;
 // Seams through which the keyboard, control panel, timer and dialogs plug into the main window. Each
 // defaults to doing nothing, so the window runs before those pieces are present.
 struct ProgramHooks {
-    // Keyboard state file "Key": read (or create with the default map) at start-up, written at shutdown.
+    // Keyboard state file "Key": read (or create with the default map) at start-up, written at shutdown
+    // and when a dialog closes; the save says whether the file was written.
     std::function<void(const QString &keyPath)> loadKeyboardState = [](const QString &) {};
-    std::function<void(const QString &keyPath)> saveKeyboardState = [](const QString &) {};
+    std::function<bool(const QString &keyPath)> saveKeyboardState = [](const QString &) { return true; };
 
     // Control panel: select a controller button (1, 2, 3 or 5), set the panel mode (1..3), show the
     // beat lamps (1..4, 5 all dark).

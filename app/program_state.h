@@ -73,5 +73,7 @@ struct ProgramState {
     bool progressShown = false;
     bool focusLatch = false;
     bool deviceOpen = false;  // MDRV_OPEN has been sent and the device not yet closed
+    int takesSaved = 0;       // saves of the recording buffer that wrote a file, this run
+    bool ending = false;      // a termination signal came: nobody may be there to answer a question
     DisplayState display;
 };

@@ -7,6 +7,7 @@
 #include "install_registry.h"
 #include "layout.h"
 #include "list_file.h"
+#include "program_files.h"
 #include "program.h"
 #include "skin.h"
 
@@ -252,10 +253,12 @@ bool closePrompt(Program &p) {
                              DialogService::kYesNoCancel | NW_MB_ICONWARNING);
     if (answer == NW_IDYES) {
         const int remembered = p.state.functionPage;
+        const int savedBefore = p.state.takesSaved;
         p.state.functionPage = 1;
         p.hooks.openFunctionDialog(1, true);
         p.state.functionPage = remembered;
-        return true;
+        // Leaving the save page without saving keeps the program, and the take, where they were.
+        return p.state.takesSaved != savedBefore;
     }
     if (answer == NW_IDNO) {
         p.engine.call(MDRV_CLEAR_BUFFER);
@@ -277,28 +280,8 @@ void formDestroy(Program &p) {
     p.skinLibrary.release();
     p.defaultLibrary.release();
 
-    p.hooks.saveKeyboardState(p.state.paths.keyFile);
-
-    const SettingsFile &ini = p.settings;
-    const StoredSettings &s = p.state.settings;
-    ini.writeInt("Piano", "Volume", c.verticalThumbs[0]->y());
-    for (int i = 1; i <= 6; ++i)
-        ini.writeInt("Piano", QString("Control%1").arg(i).toLatin1().constData(), s.sliders[i]);
-    for (int i = 0; i < 7; ++i)
-        ini.writeInt("Piano", QString("Button%1").arg(i + 1).toLatin1().constData(), s.buttons[i]);
-    ini.writeInt("Piano", "inx1", s.panelMode);
-    ini.writeInt("Piano", "CortrorButton", s.controllerButton);
-    ini.writeString("Set", "SavePlay", s.savePlay ? "1" : "0");
-    ini.writeString("Set", "SaveTkb", s.saveTkb ? "1" : "0");
-    ini.writeInt("Piano", "Left", c.window->x());
-    ini.writeInt("Piano", "Top", c.window->y());
-    ini.writeInt("Set", "ControlCode", s.controlCode);
-    ini.writeString("Piano", "MaxMin", p.state.enlarged ? "1" : "0");
-
-    QStringList accompaniments;
-    for (int i = 0; i < c.listBox2->count(); ++i)
-        accompaniments << c.listBox2->item(i)->text();
-    ListFile::write(p.state.paths.accompListFile, accompaniments);
+    // One write of each file; what cannot be written is told, not passed over.
+    ProgramFiles::saveAllAndReport(p);
 }
 
 void abandon(Program &p) {

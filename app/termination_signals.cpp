@@ -9,10 +9,16 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
+// Time the program has to end in order once asked; past it the process ends all the same, so a logout
+// or a shutdown never waits on it.
+constexpr unsigned kSecondsToEnd = 5;
+
 void onSignal(int) {
     const char byte = 1;
-    // Only async-signal-safe work here: the GUI thread reads the byte.
+    // Only async-signal-safe work here: the GUI thread reads the byte, and the alarm's default action
+    // ends the process should that take too long.
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
+    if (::alarm(kSecondsToEnd) != 0) ::alarm(1);  // asked twice: end sooner
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "key_map_page.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,6 +16,14 @@ namespace piano {
 namespace {
 
 constexpr int kNoFunction = 255;
+const QString kMapCaption = QStringLiteral("键盘映射");
+// The exchange files have no extension of their own; the dialogs offer every file.
+const QString kMapFilter = QString();
+
+bool sameFile(const QString &a, const QString &b) {
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
 
 void selectRowOrNone(QListWidget *list, int row) {
     list->setCurrentRow(row >= 0 && row < list->count() ? row : -1);
@@ -147,16 +158,39 @@ void KeyMapPage::selectPitch(int row) {
 
 void KeyMapPage::saveMap() {
     FunctionContext &c = dialog_.context();
-    const QString path = c.program.dialogs.saveFile(QString(), QString());
+    DialogService &dialogs = c.program.dialogs;
+    const QString path = dialogs.saveFile(QDir::homePath(), kMapFilter);
     if (path.isEmpty()) return;
-    SaveKeyMapFile(c.keys(), path.toStdString());
+    if (sameFile(path, c.program.state.paths.keyFile)) {
+        dialogs.messageBox(QStringLiteral("不能把键盘映射保存到程序自己的键盘状态文件 Key 上,请另选一个文件名!"),
+                           kMapCaption, NW_MB_ICONWARNING);
+        return;
+    }
+    if (!SaveKeyMapFile(c.keys(), QFile::encodeName(path).toStdString()))
+        dialogs.messageBox(QStringLiteral("键盘映射没有保存:不能写入文件\n%1\n请检查文件夹的写入权限或磁盘空间!")
+                               .arg(QDir::toNativeSeparators(path)),
+                           kMapCaption, NW_MB_ICONERROR);
 }
 
 void KeyMapPage::loadMap() {
     FunctionContext &c = dialog_.context();
-    const QStringList chosen = c.program.dialogs.openFiles(QString(), QString());
+    DialogService &dialogs = c.program.dialogs;
+    const QStringList chosen = dialogs.openFiles(QDir::homePath(), kMapFilter);
     if (chosen.isEmpty()) return;
-    LoadKeyMapFile(c.keys(), chosen.first().toStdString());
+    const QString path = chosen.first();
+    switch (LoadKeyMapFile(c.keys(), QFile::encodeName(path).toStdString())) {
+        case KeyMapLoad::Read: selectKey(keyList->currentRow()); break;
+        case KeyMapLoad::CannotOpen:
+            dialogs.messageBox(QStringLiteral("不能读取键盘映射文件\n%1\n请检查文件是否存在、是否有读取权限!")
+                                   .arg(QDir::toNativeSeparators(path)),
+                               kMapCaption, NW_MB_ICONERROR);
+            break;
+        case KeyMapLoad::KeyboardFile:
+            dialogs.messageBox(QStringLiteral("%1\n是程序自己的键盘状态文件,不是键盘映射文件,不能打开!")
+                                   .arg(QDir::toNativeSeparators(path)),
+                               kMapCaption, NW_MB_ICONWARNING);
+            break;
+    }
 }
 
 }  // namespace piano

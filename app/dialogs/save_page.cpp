@@ -26,10 +26,7 @@ QString swapEnding(const QString &name, const QString &from, const QString &to) 
     return name.endsWith(from, Qt::CaseSensitive) ? name.left(name.size() - from.size()) + to : name;
 }
 
-bool createEmpty(const QString &name) {
-    QFile file(name);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-}
+constexpr uint32_t kQuestionIcon = 0x20;
 
 }  // namespace
 
@@ -147,51 +144,48 @@ bool SavePage::nameUsable(const QString &name) const {
 void SavePage::save() {
     FunctionContext &c = dialog_.context();
     DialogService &dialogs = c.program.dialogs;
+    // Nothing recorded: say so before a name is asked for or a file is looked at.
+    if (c.call(MDRV_GET_BUFFER_COUNT) == 0) {
+        dialogs.messageBox(QStringLiteral("没有发现一个事件，还没有录音不能存储"), QStringLiteral("保存文件"),
+                           NW_MB_ICONERROR);
+        return;
+    }
     setName(nameField->text());
     QString name = nameField->text();
     if (!name.isEmpty() && !QFileInfo(name).absoluteDir().exists()) {
         dialogs.messageBox(QStringLiteral("不能创建文件,没有找到文件夹!请再选一个\n请给予正确文件夹名"),
                            QStringLiteral("Not Path"), NW_MB_ICONWARNING);
-        browse();
+        if (!browse()) return;  // cancelled: the save just ends
         name = nameField->text();
     }
     if (name.isEmpty()) {
         dialogs.messageBox(QStringLiteral("不能创建文件,文件名为空!请再选一个"), QStringLiteral("文件名错误"),
                            NW_MB_ICONWARNING);
-        browse();
+        if (!browse()) return;
         name = nameField->text();
     }
-    // Still no usable name after the browse dialog: stop here, before anything is created or emptied.
-    if (!nameUsable(name)) {
-        dialogs.messageBox(QStringLiteral("文件没有保存:文件名为空或文件夹不存在!"),
-                           QStringLiteral("保存文件"), NW_MB_ICONWARNING);
-        return;
-    }
     if (!name.endsWith(extension(), Qt::CaseSensitive)) setName(name += extension());
-
-    if (QFileInfo::exists(name)) {
-        const int32_t answer =
-            dialogs.messageBox(QStringLiteral("你指定的文件已经存在是否覆盖"), name, NW_MB_YESNO | 0x20);
-        if (answer == NW_IDYES) {
-            QFile::remove(name);
-            createEmpty(name);
-        } else {
-            // Declining to overwrite and then cancelling the browse dialog keeps the existing file whole.
-            if (!browse()) return;
-            name = nameField->text();
-            createEmpty(name);
+    // An existing file is asked about once its final name is known; No offers the browse dialog for
+    // another name (asked about in turn), and cancelling it ends the save. Nothing is written or emptied
+    // here: the engine's write replaces the file only once the new one is whole.
+    for (;;) {
+        if (!nameUsable(name)) {
+            dialogs.messageBox(QStringLiteral("文件没有保存:文件名为空或文件夹不存在!"),
+                               QStringLiteral("保存文件"), NW_MB_ICONWARNING);
+            return;
         }
-    } else {
-        createEmpty(name);
-    }
-
-    const QString wrong = takeType() ? kMid : kTkb;
-    if (name.endsWith(wrong, Qt::CaseSensitive)) {
-        setName(name += extension());
-        dialogs.messageBox(name, QString(), NW_MB_OK);
+        const QFileInfo target(name);
+        if (!target.exists() && !target.isSymLink()) break;
+        const QString question =
+            QStringLiteral("%1\n你指定的文件已经存在是否覆盖").arg(QDir::toNativeSeparators(name));
+        if (dialogs.messageBox(question, name, NW_MB_YESNO | kQuestionIcon) == NW_IDYES) break;
+        if (!browse()) return;
+        name = nameField->text();
     }
     const QByteArray path = QFile::encodeName(name);
-    c.call(takeType() ? MDRV_SAVE_BUFFER_TKB : MDRV_SAVE_BUFFER_MIDI, 0, path.constData());
+    // A failed write has been told by the engine; the page stays open for another name.
+    if (c.call(takeType() ? MDRV_SAVE_BUFFER_TKB : MDRV_SAVE_BUFFER_MIDI, 0, path.constData()) != 1) return;
+    ++c.program.state.takesSaved;
     dialog_.close();
 }
 

@@ -7,6 +7,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include <QFile>
+
+#include "whole_file.h"
+
 namespace piano {
 namespace {
 
@@ -66,25 +70,14 @@ KeyFileLoad LoadKeyboardState(KeyboardState &state, const std::string &path) {
 }
 
 bool SaveKeyboardState(const KeyboardState &state, const std::string &path) {
-    uint8_t file[kKeyFileSize];
+    const QString name = QFile::decodeName(path.c_str());
+    // Bytes past the seven blocks are not the map's; they are kept as they were.
+    QByteArray file;
+    if (QFile old(name); old.open(QIODevice::ReadOnly)) file = old.readAll();
+    if (file.size() < kKeyFileSize) file.resize(kKeyFileSize, '\0');
     for (const Block &b : kKeyFileBlocks)
-        std::memcpy(file + b.fileOffset, state.bytes.data() + b.stateOffset, b.length);
-    // Created when it went missing during the run, so the map is not lost.
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    bool ok = true;
-    int done = 0;
-    while (done < kKeyFileSize) {
-        ssize_t n = ::pwrite(fd, file + done, kKeyFileSize - done, done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ok = false;
-            break;
-        }
-        done += static_cast<int>(n);
-    }
-    if (::close(fd) != 0) ok = false;
-    return ok;
+        std::memcpy(file.data() + b.fileOffset, state.bytes.data() + b.stateOffset, b.length);
+    return writeWholeFile(name, file);
 }
 
 }  // namespace piano

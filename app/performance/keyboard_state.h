@@ -54,7 +54,8 @@ enum class KeyFileLoad {
 
 // Fills `state` from the file at `path` (as far as the file reaches) or installs the default map.
 KeyFileLoad LoadKeyboardState(KeyboardState &state, const std::string &path);
-// Writes the seven blocks at the start of the file without truncating it; false if it cannot be written.
+// Writes the seven blocks at the start of the file, whole or not at all (a longer file keeps its tail);
+// false if it cannot be written.
 bool SaveKeyboardState(const KeyboardState &state, const std::string &path);
 
 }  // namespace piano

@@ -21,23 +21,24 @@ constexpr const char *kFileCaption = "文件错误";
 
 }  // namespace
 
-void Engine::saveBufferMidi(Lock &lock, const char *path) {
+bool Engine::saveBufferMidi(Lock &lock, const char *path) {
     if (s_.recordCount == 0) {
         ask(lock, kNothingRecorded, path, NW_MB_ICONERROR);
-        return;
+        return false;
     }
     const std::vector<uint8_t> file = buildMidiFile(s_.buffer, s_.recordCount);
     lock.unlock();
     const bool written = writeFileReplacing(path, file.data(), file.size());
     lock.lock();
     if (!written) ask(lock, kCannotWrite, kFileCaption, NW_MB_ICONERROR);
+    return written;
 }
 
-void Engine::saveBufferTake(Lock &lock, const char *path) {
+bool Engine::saveBufferTake(Lock &lock, const char *path) {
     if (s_.recordCount > kPatternCapacity) ask(lock, kTooManyForTake, path, NW_MB_ICONWARNING);
     if (s_.recordCount == 0) {
         ask(lock, kNothingRecorded, path, NW_MB_ICONERROR);
-        return;
+        return false;
     }
     // Read the count again: recording may have gone on while the warning was shown.
     const uint32_t n = s_.recordCount > kPatternCapacity ? kTakeSavedWhenTooMany : s_.recordCount;
@@ -46,6 +47,7 @@ void Engine::saveBufferTake(Lock &lock, const char *path) {
     const bool written = writeFileReplacing(path, file.data(), file.size());
     lock.lock();
     if (!written) ask(lock, kCannotWrite, kFileCaption, NW_MB_ICONERROR);
+    return written;
 }
 
 void Engine::loadAccomp(Lock &lock, const char *path) {

@@ -105,7 +105,7 @@ int32_t Engine::dispatch(Lock &lock, int32_t code, int32_t arg, const char *data
             s_.recordCount = 0;
             s_.bufferPosition = 0;
             return 1;
-        case MDRV_SAVE_BUFFER_MIDI: saveBufferMidi(lock, data); return 1;
+        case MDRV_SAVE_BUFFER_MIDI: return saveBufferMidi(lock, data) ? 1 : 0;
         case MDRV_SET_RECORD_SONG: s_.recordSong = uint8_t(arg); return 1;
         case MDRV_SET_RECORD_ACCOMP: s_.recordAccomp = uint8_t(arg); return 1;
         case MDRV_GET_CHANNEL_ROLE:
@@ -127,7 +127,7 @@ int32_t Engine::dispatch(Lock &lock, int32_t code, int32_t arg, const char *data
         case MDRV_MUTE_CHANNEL:
             if (isChannel(arg)) muteChannel(uint8_t(arg));
             return 1;
-        case MDRV_SAVE_BUFFER_TKB: saveBufferTake(lock, data); return 1;
+        case MDRV_SAVE_BUFFER_TKB: return saveBufferTake(lock, data) ? 1 : 0;
         case MDRV_LOAD_ACCOMP:
             s_.accompProgramFlag = 0;
             loadAccomp(lock, data);

@@ -84,8 +84,9 @@ private:
     void stopAccomp();
     int32_t loadSong(Lock &lock, int32_t device, const char *path);
     void startRecording(Lock &lock);
-    void saveBufferMidi(Lock &lock, const char *path);
-    void saveBufferTake(Lock &lock, const char *path);
+    // True when the file was written; every refusal or failure has been told to the user.
+    bool saveBufferMidi(Lock &lock, const char *path);
+    bool saveBufferTake(Lock &lock, const char *path);
     void loadAccomp(Lock &lock, const char *path);
 
     // Shows a message box with the lock released, as the host may wait for the user.

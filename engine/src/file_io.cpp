@@ -45,6 +45,26 @@ long readFully(int fd, uint8_t *buffer, size_t size) {
     return long(done);
 }
 
+// The final target of `path` after every symbolic link; `path` itself when it is not a link. False for
+// a link that cannot be resolved (a loop, a dangling chain through a missing folder).
+bool followSymlink(const char *path, std::string &resolved) {
+    resolved = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat link {};
+        if (::lstat(resolved.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return true;
+        std::string target(size_t(link.st_size ? link.st_size : 4096) + 1, '\0');
+        const ssize_t n = ::readlink(resolved.c_str(), target.data(), target.size());
+        if (n <= 0 || size_t(n) >= target.size()) return false;
+        target.resize(size_t(n));
+        if (target.front() != '/') {
+            const size_t slash = resolved.rfind('/');
+            target = (slash == std::string::npos ? std::string() : resolved.substr(0, slash + 1)) + target;
+        }
+        resolved = target;
+    }
+    return false;
+}
+
 bool writeFully(int fd, const uint8_t *bytes, size_t size) {
     while (size > 0) {
         ssize_t n = ::write(fd, bytes, size);
@@ -78,8 +98,12 @@ long readFileStart(const char *path, uint8_t *buffer, size_t capacity) {
     return readFully(fd.get(), buffer, capacity);
 }
 
-bool writeFileReplacing(const char *path, const uint8_t *bytes, size_t size) {
+bool writeFileReplacing(const char *requested, const uint8_t *bytes, size_t size) {
     static std::atomic<unsigned> serial{0};
+    // A symbolic link stays a link: the new file replaces the file it points to, beside that file.
+    std::string resolved;
+    if (!followSymlink(requested, resolved)) return false;
+    const char *path = resolved.c_str();
     struct stat target {};
     const bool exists = ::stat(path, &target) == 0;
     if (exists && !S_ISREG(target.st_mode)) return false;

@@ -22,7 +22,8 @@ ReadFileStatus readWholeFile(const char *path, FileImage &image);
 long readFileStart(const char *path, uint8_t *buffer, size_t capacity);
 
 // Writes the bytes to a new file beside `path` and renames it over `path`, so a failed save (folder
-// gone, no permission, disk full) never leaves a half-written file. An existing file keeps its mode.
+// gone, no permission, disk full) never leaves a half-written file. An existing file keeps its mode; a
+// symbolic link keeps pointing where it did, at the new contents.
 bool writeFileReplacing(const char *path, const uint8_t *bytes, size_t size);
 
 }  // namespace nw

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -64,11 +65,35 @@ TEST(SettingsFile, IntegerReadsTakeTheDefaultOnlyForAMissingKey) {
         EXPECT_EQ(ini.readInt("Piano", c.key, 8), c.expected) << c.key;
 }
 
-TEST(SettingsFile, StringReadsAreCutToTheEightyByteBuffer) {
+TEST(SettingsFile, LongChineseStringsAreReadWhole) {
     QTemporaryDir dir;
     const SettingsFile ini(dir.filePath("Piano"));
-    ini.writeString("Directory", "RESDPath", QString(100, 'x'));
-    EXPECT_EQ(ini.readString("Directory", "RESDPath").size(), 79);
+    // 200 bytes and more: a skin or song folder with Chinese names easily passes any small buffer.
+    const QString path = "/home/用户/音乐/" + QString(60, QChar(0x7434)) + "/皮肤.skn";
+    ASSERT_GE(path.toUtf8().size(), 200);
+    ASSERT_TRUE(ini.writeString("Directory", "RESDPath", path));
+    EXPECT_EQ(ini.readString("directory", "resdpath"), path);
+}
+
+TEST(SettingsFile, AnEditWritesManyValuesAtOnceAndAFailedWriteKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const SettingsFile ini(dir.filePath("Piano"));
+    writeAll(ini.path(), "[Directory]\nOpenPath=/歌曲\n");
+    {
+        SettingsFile::Edit edit(ini);
+        edit.setInt("Piano", "Left", 10);
+        edit.setString("Set", "SavePlay", "1");
+        EXPECT_EQ(ini.readInt("Piano", "Left", -1), -1) << "nothing is written before the commit";
+        ASSERT_TRUE(edit.commit());
+    }
+    EXPECT_EQ(ini.readInt("Piano", "Left", -1), 10);
+    EXPECT_EQ(ini.readString("Directory", "OpenPath"), "/歌曲");
+
+    // The settings file's place is taken by a folder: nothing can be written, and that is reported.
+    const SettingsFile blocked(dir.filePath("sub"));
+    QDir(dir.path()).mkdir("sub");
+    EXPECT_FALSE(blocked.writeString("Set", "Color", "1"));
+    EXPECT_EQ(readAll(ini.path()).count("Left=10"), 1);
 }
 
 TEST(SettingsFile, AFolderThatCannotBeWrittenFailsQuietly) {

@@ -180,13 +180,15 @@ TEST(ClosePrompt, CloseButtonWithAnEmptyBufferClosesWithoutAsking) {
 TEST(ClosePrompt, ANonEmptyBufferAsksWhetherToSave) {
     struct Case {
         int32_t answer;
+        bool savedOnThePage;
         bool closes;
         bool opensSavePage;
         bool bufferCleared;
     } cases[] = {
-        {DialogService::kCancel, false, false, false},
-        {NW_IDYES, true, true, false},
-        {NW_IDNO, true, false, true},
+        {DialogService::kCancel, false, false, false, false},
+        {NW_IDYES, true, true, true, false},
+        {NW_IDYES, false, false, true, false},  // the save page left without saving: the take stays
+        {NW_IDNO, false, true, false, true},
     };
     for (const Case &c : cases) {
         Installation installation;
@@ -201,6 +203,7 @@ TEST(ClosePrompt, ANonEmptyBufferAsksWhetherToSave) {
         program.hooks.openFunctionDialog = [&](int page, bool modal) {
             EXPECT_TRUE(modal);
             opened.emplace_back(page, program.state.functionPage);
+            if (c.savedOnThePage) ++program.state.takesSaved;
         };
         program.state.functionPage = 40;
         run.dialogs.answers = {c.answer};

@@ -67,6 +67,7 @@ struct FakeEngine {
     std::array<int, 16> programs{};
     int channel0Program = 0;
     int accompProgram = 0;
+    int bufferCount = 3;  // events in the recording buffer
 
     static FakeEngine *&current() {
         static FakeEngine *engine = nullptr;
@@ -84,6 +85,8 @@ struct FakeEngine {
                 return e.channel0Program;
             case MDRV_GET_ACCOMP_PROGRAM:
                 return e.accompProgram;
+            case MDRV_GET_BUFFER_COUNT:
+                return e.bufferCount;
             default:
                 return 1;
         }
@@ -93,7 +96,8 @@ struct FakeEngine {
         std::vector<EngineCallRecord> out;
         for (const auto &c : calls)
             if (c.command != MDRV_GET_CHANNEL_ROLE && c.command != MDRV_GET_CHANNEL_PROGRAM &&
-                c.command != MDRV_GET_CHANNEL0_PROGRAM && c.command != MDRV_GET_ACCOMP_PROGRAM)
+                c.command != MDRV_GET_CHANNEL0_PROGRAM && c.command != MDRV_GET_ACCOMP_PROGRAM &&
+                c.command != MDRV_GET_BUFFER_COUNT)
                 out.push_back(c);
         return out;
     }

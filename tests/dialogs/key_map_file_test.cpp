@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "key_map_file.h"
@@ -59,7 +60,7 @@ TEST(KeyMapFile, LoadingKeepsTheLastSlotsPitch) {
     s.slotPitch(60) = 99;
     s.slotPitch(59) = 98;
     s.keyFunction(65) = 7;
-    ASSERT_TRUE(LoadKeyMapFile(s, path));
+    ASSERT_EQ(LoadKeyMapFile(s, path), KeyMapLoad::Read);
     EXPECT_EQ(s.slotPitch(60), 99);
     EXPECT_EQ(s.slotPitch(59), saved.bytes[119]);
     EXPECT_EQ(s.keyFunction(65), saved.bytes[121 + 65]);
@@ -73,7 +74,7 @@ TEST(KeyMapFile, ShortFileLoadsAsFarAsItReaches) {
     writeAll(path, bytes);
     KeyboardState s = patterned();
     const KeyboardState before = s;
-    ASSERT_TRUE(LoadKeyMapFile(s, path.toStdString()));
+    ASSERT_EQ(LoadKeyMapFile(s, path.toStdString()), KeyMapLoad::Read);
     EXPECT_EQ(s.bytes[0], 5);
     EXPECT_EQ(s.bytes[119], 5);
     EXPECT_EQ(s.bytes[120], before.bytes[120]);
@@ -81,14 +82,41 @@ TEST(KeyMapFile, ShortFileLoadsAsFarAsItReaches) {
     EXPECT_EQ(s.keyFunction(10), before.bytes[121 + 10]);
 }
 
-TEST(KeyMapFile, UnopenableFilesAreNeitherReadNorWritten) {
+TEST(KeyMapFile, FilesThatAreNoMapLeaveTheMapAlone) {
     QTemporaryDir dir;
-    KeyboardState s = patterned();
-    const KeyboardState before = s;
-    EXPECT_FALSE(LoadKeyMapFile(s, dir.filePath("missing").toStdString()));
-    EXPECT_FALSE(SaveKeyMapFile(s, dir.filePath("no/such/folder/map").toStdString()));
-    EXPECT_FALSE(LoadKeyMapFile(s, dir.path().toStdString()));  // a folder
-    EXPECT_EQ(s.bytes, before.bytes);
+    writeAll(dir.filePath("Key"), QByteArray(kKeyFileSize, char(9)));  // the program's own state file
+    struct Case {
+        const char *what;
+        QString path;
+        KeyMapLoad result;
+    } cases[] = {{"missing", dir.filePath("missing"), KeyMapLoad::CannotOpen},
+                 {"a folder", dir.path(), KeyMapLoad::CannotOpen},
+                 {"the keyboard-state file", dir.filePath("Key"), KeyMapLoad::KeyboardFile}};
+    for (const Case &c : cases) {
+        KeyboardState s = patterned();
+        EXPECT_EQ(LoadKeyMapFile(s, c.path.toStdString()), c.result) << c.what;
+        EXPECT_EQ(s.bytes, patterned().bytes) << c.what;
+    }
+    EXPECT_FALSE(SaveKeyMapFile(patterned(), dir.filePath("no/such/folder/map").toStdString()));
+}
+
+TEST(KeyMapFile, AReadOnlyMapLoadsAndASymlinkStaysALink) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath("real.map");
+    ASSERT_TRUE(SaveKeyMapFile(patterned(), target.toStdString()));
+    QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    KeyboardState s;
+    EXPECT_EQ(LoadKeyMapFile(s, target.toStdString()), KeyMapLoad::Read);
+    EXPECT_EQ(s.keyFunction(65), patterned().keyFunction(65));
+
+    QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QString link = dir.filePath("link.map");
+    ASSERT_TRUE(QFile::link(target, link));
+    KeyboardState other;
+    other.keyFunction(65) = 3;
+    ASSERT_TRUE(SaveKeyMapFile(other, link.toStdString()));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(uint8_t(readAll(target)[120 + 65]), 3);
 }
 
 }  // namespace

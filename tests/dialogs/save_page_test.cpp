@@ -1,8 +1,13 @@
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <optional>
 #include <thread>
 
 #include "dialog_fixture.h"
@@ -99,11 +104,11 @@ TEST_F(SavePageTest, AnUpperCaseExtensionGetsTheLowerCaseOneAppended) {
     p.nameField->setText(file("song.MID"));
     p.save();
     EXPECT_EQ(engine.actions(), (Calls{{MDRV_SAVE_BUFFER_MIDI, 0, path("song.MID.mid")}}));
-    EXPECT_TRUE(QFile::exists(file("song.MID.mid")));
+    EXPECT_FALSE(QFile::exists(file("song.MID.mid"))) << "only the engine writes";
     EXPECT_TRUE(closed());
 }
 
-TEST_F(SavePageTest, OverwriteYesEmptiesTheFileBeforeTheEngineWrites) {
+TEST_F(SavePageTest, OverwriteYesLeavesTheFileToTheEnginesWrite) {
     writeFile(file("old.tkb"), "old contents");
     SavePage &p = savePage();
     p.chooseTake();
@@ -112,21 +117,24 @@ TEST_F(SavePageTest, OverwriteYesEmptiesTheFileBeforeTheEngineWrites) {
     p.save();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].caption, file("old.tkb"));
-    EXPECT_EQ(dialogs.boxes[0].text, "你指定的文件已经存在是否覆盖");
-    EXPECT_EQ(readFile(file("old.tkb")), "");
+    EXPECT_EQ(dialogs.boxes[0].text, file("old.tkb") + "\n你指定的文件已经存在是否覆盖");
+    EXPECT_EQ(readFile(file("old.tkb")), "old contents");
     EXPECT_EQ(engine.actions(), (Calls{{MDRV_SAVE_BUFFER_TKB, 0, path("old.tkb")}}));
+    EXPECT_EQ(program.state.takesSaved, 1);
 }
 
-TEST_F(SavePageTest, OverwriteNoThenAnotherNameSavesThere) {
+TEST_F(SavePageTest, OverwriteNoThenAnExistingBareNameAsksAgainAboutTheFinalName) {
     writeFile(file("old.mid"), "keep");
     writeFile(file("other.mid"), "stale");
     SavePage &p = savePage();
     p.nameField->setText(file("old.mid"));
-    dialogs.answers = {NW_IDNO};
+    dialogs.answers = {NW_IDNO, NW_IDYES};
     dialogs.fileAnswers = {file("other")};
     p.save();
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    EXPECT_EQ(dialogs.boxes[1].caption, file("other.mid"));
     EXPECT_EQ(readFile(file("old.mid")), "keep");
-    EXPECT_EQ(readFile(file("other.mid")), "");
+    EXPECT_EQ(readFile(file("other.mid")), "stale");
     EXPECT_EQ(engine.actions(), (Calls{{MDRV_SAVE_BUFFER_MIDI, 0, path("other.mid")}}));
 }
 
@@ -140,6 +148,7 @@ TEST_F(SavePageTest, OverwriteNoThenCancelKeepsTheFileAndSavesNothing) {
     EXPECT_EQ(readFile(file("old.mid")), "keep");
     EXPECT_TRUE(engine.actions().empty());
     EXPECT_FALSE(closed());
+    EXPECT_EQ(program.state.takesSaved, 0);
 }
 
 TEST_F(SavePageTest, MissingFolderOrEmptyNameWarnsAndBrowses) {
@@ -164,20 +173,32 @@ TEST_F(SavePageTest, MissingFolderOrEmptyNameWarnsAndBrowses) {
     EXPECT_EQ(engine.actions(), (Calls{{MDRV_SAVE_BUFFER_MIDI, 0, path("named.mid")}}));
 }
 
-TEST_F(SavePageTest, ANameStillInvalidAfterBrowsingStopsTheSaveAndSaysWhy) {
+TEST_F(SavePageTest, CancellingTheBrowseDialogEndsTheSaveWithoutAnotherBox) {
     for (const QString &name : {QString(), file("nofolder/x.mid")}) {
         dialogs.boxes.clear();
         SavePage &p = savePage();
         p.nameField->setText(name);
         dialogs.fileAnswers = {""};
         p.save();
-        ASSERT_EQ(dialogs.boxes.size(), 2u) << name.toStdString();
-        EXPECT_EQ(dialogs.boxes[1].text, "文件没有保存:文件名为空或文件夹不存在!");
+        EXPECT_EQ(dialogs.boxes.size(), 1u) << name.toStdString();
         EXPECT_TRUE(engine.actions().empty());
         EXPECT_FALSE(QDir(file("nofolder")).exists());
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Piano"}) << "nothing created";
         EXPECT_FALSE(closed());
     }
+}
+
+TEST_F(SavePageTest, AnEmptyRecordingIsToldBeforeAnyNameIsAskedFor) {
+    engine.bufferCount = 0;
+    writeFile(file("song.mid"), "a song");
+    SavePage &p = savePage();
+    p.nameField->setText(file("song.mid"));
+    dialogs.answers = {NW_IDYES};
+    p.save();
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, "没有发现一个事件，还没有录音不能存储");
+    EXPECT_TRUE(engine.actions().empty());
+    EXPECT_EQ(readFile(file("song.mid")), "a song");
 }
 
 // The real engine records a take and writes it through the save page in both formats; the engine
@@ -242,6 +263,85 @@ TEST_F(FullSaveTest, ARecordedTakeSavesAsMidiAndAsTakeFile) {
     const size_t boxesBefore = dialogs.boxes.size();
     program.engine.call(MDRV_LOAD_ACCOMP, 0, QFile::encodeName(file("take.tkb")).constData());
     EXPECT_EQ(dialogs.boxes.size(), boxesBefore) << "the engine reads it without complaint";
+}
+
+// Writes fail past `bytes` bytes, as on a full disk, for as long as it lives.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+  private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+TEST_F(FullSaveTest, NoAnswerOrFailureTouchesTheFilesThatWereThere) {
+    ASSERT_EQ(events, 6);
+    const QByteArray song = "MThd an older song", other = "MThd another song";
+    struct Case {
+        const char *what;
+        QString typed;
+        std::deque<int32_t> answers;
+        std::deque<QString> browsed;
+        bool diskFull;
+        bool emptyBuffer;
+        QString lastBox;
+    } cases[] = {
+        {"No, then a bare name of an existing file, then No and cancel", file("old.mid"), {NW_IDNO, NW_IDNO},
+         {file("other"), ""}, false, false, file("other.mid") + "\n你指定的文件已经存在是否覆盖"},
+        {"the write fails", file("old.mid"), {NW_IDYES}, {}, true, false,
+         "不能写入文件,请检查文件夹是否存在、是否有写入权限或磁盘是否已满!"},
+        {"a missing folder, then the browse dialog cancelled", file("gone/old.mid"), {}, {""}, false, false,
+         "不能创建文件,没有找到文件夹!请再选一个\n请给予正确文件夹名"},
+        {"an empty recording over an existing song", file("old.mid"), {NW_IDYES}, {}, false, true,
+         "没有发现一个事件，还没有录音不能存储"},
+    };
+    for (const Case &c : cases) {
+        writeFile(file("old.mid"), song);
+        writeFile(file("other.mid"), other);
+        if (c.emptyBuffer) program.engine.call(MDRV_CLEAR_BUFFER);
+        dialogs.boxes.clear();
+        dialogs.answers = c.answers;
+        dialogs.fileAnswers = c.browsed;
+        SavePage &p = savePage();
+        p.nameField->setText(c.typed);
+        {
+            std::optional<FileSizeLimit> full;
+            if (c.diskFull) full.emplace(16);
+            p.save();
+        }
+        EXPECT_EQ(readFile(file("old.mid")), song) << c.what;
+        EXPECT_EQ(readFile(file("other.mid")), other) << c.what;
+        ASSERT_FALSE(dialogs.boxes.empty()) << c.what;
+        EXPECT_EQ(dialogs.boxes.back().text, c.lastBox) << c.what;
+        EXPECT_FALSE(closed()) << c.what;
+        EXPECT_EQ(program.state.takesSaved, 0) << c.what;
+        EXPECT_TRUE(QDir(dir.path()).entryList({"*.tmp*"}).isEmpty()) << c.what << ": a temporary file was left";
+    }
+}
+
+TEST_F(FullSaveTest, ASymlinkedTargetStaysALinkToTheNewFile) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("songs"));
+    writeFile(file("songs/real.mid"), "old");
+    ASSERT_TRUE(QFile::link(file("songs/real.mid"), file("link.mid")));
+    SavePage &p = savePage();
+    p.nameField->setText(file("link.mid"));
+    dialogs.answers = {NW_IDYES};
+    p.save();
+    EXPECT_TRUE(QFileInfo(file("link.mid")).isSymLink());
+    EXPECT_EQ(readFile(file("songs/real.mid")).left(4), "MThd");
+    EXPECT_EQ(program.state.takesSaved, 1);
+    EXPECT_TRUE(closed());
 }
 
 }  // namespace

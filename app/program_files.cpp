@@ -1,0 +1,71 @@
+#include "program_files.h"
+
+#include <QDir>
+#include <cstdio>
+
+#include "list_file.h"
+#include "program.h"
+
+namespace ProgramFiles {
+namespace {
+
+bool saveSettings(Program &p) {
+    const MainWindowControls &c = p.controls;
+    const StoredSettings &s = p.state.settings;
+    SettingsFile::Edit ini(p.settings);
+    ini.setInt("Piano", "Volume", c.verticalThumbs[0] ? c.verticalThumbs[0]->y() : s.sliders[0]);
+    for (int i = 1; i <= 6; ++i)
+        ini.setInt("Piano", QString("Control%1").arg(i).toLatin1().constData(), s.sliders[i]);
+    for (int i = 0; i < 7; ++i)
+        ini.setInt("Piano", QString("Button%1").arg(i + 1).toLatin1().constData(), s.buttons[i]);
+    ini.setInt("Piano", "inx1", s.panelMode);
+    ini.setInt("Piano", "CortrorButton", s.controllerButton);
+    ini.setString("Set", "SavePlay", s.savePlay ? "1" : "0");
+    ini.setString("Set", "SaveTkb", s.saveTkb ? "1" : "0");
+    if (c.window) {
+        ini.setInt("Piano", "Left", c.window->x());
+        ini.setInt("Piano", "Top", c.window->y());
+    }
+    ini.setInt("Set", "ControlCode", s.controlCode);
+    ini.setString("Piano", "MaxMin", p.state.enlarged ? "1" : "0");
+    return ini.commit();
+}
+
+bool saveAccompList(Program &p) {
+    QStringList accompaniments;
+    if (QListWidget *list = p.controls.listBox2)
+        for (int i = 0; i < list->count(); ++i)
+            accompaniments << list->item(i)->text();
+    return ListFile::write(p.state.paths.accompListFile, accompaniments);
+}
+
+}  // namespace
+
+QStringList saveAll(Program &p) {
+    QStringList unwritten;
+    if (!p.hooks.saveKeyboardState(p.state.paths.keyFile)) unwritten << p.state.paths.keyFile;
+    if (!saveSettings(p)) unwritten << p.settings.path();
+    if (!saveAccompList(p)) unwritten << p.state.paths.accompListFile;
+    return unwritten;
+}
+
+bool saveAllAndReport(Program &p) {
+    const QStringList unwritten = saveAll(p);
+    if (!unwritten.isEmpty()) reportUnwritten(p, unwritten);
+    return unwritten.isEmpty();
+}
+
+void reportUnwritten(Program &p, const QStringList &paths) {
+    QStringList shown;
+    for (const QString &path : paths)
+        shown << QDir::toNativeSeparators(path);
+    if (p.state.ending) {
+        std::fprintf(stderr, "piano: could not write %s\n", qPrintable(shown.join(", ")));
+        return;
+    }
+    p.dialogs.messageBox(QStringLiteral("不能写入下列文件,所做的更改没有保存:\n%1\n请检查文件夹的写入权限或磁盘空间!")
+                             .arg(shown.join('\n')),
+                         QStringLiteral("保存设置"), NW_MB_OK | NW_MB_ICONERROR);
+}
+
+}  // namespace ProgramFiles
