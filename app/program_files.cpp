@@ -32,10 +32,11 @@ bool saveSettings(Program &p) {
 }
 
 bool saveAccompList(Program &p) {
+    QListWidget *list = p.controls.listBox2;
+    if (!list) return true;  // no list was ever loaded: the file stays as it is
     QStringList accompaniments;
-    if (QListWidget *list = p.controls.listBox2)
-        for (int i = 0; i < list->count(); ++i)
-            accompaniments << list->item(i)->text();
+    for (int i = 0; i < list->count(); ++i)
+        accompaniments << list->item(i)->text();
     return ListFile::write(p.state.paths.accompListFile, accompaniments);
 }
 

@@ -6,6 +6,7 @@
 #include "display_view.h"
 #include "list_file.h"
 #include "program.h"
+#include "program_files.h"
 #include "transport.h"
 
 namespace SongList {
@@ -78,7 +79,8 @@ void openFiles(Program &p) {
             p.dialogs.messageBox(QString::fromUtf8(kTooManyFiles), QString(), NW_MB_OK);
             chosen = chosen.mid(0, kMaxSongs);
         }
-        ListFile::write(p.state.paths.songListFile, chosen);
+        if (!ListFile::write(p.state.paths.songListFile, chosen))
+            ProgramFiles::reportUnwritten(p, {p.state.paths.songListFile});
         fillList(p, chosen);
 
         const QFileInfo first(chosen.first());

@@ -31,7 +31,11 @@ void showError(Program &p, const char *text) {
     p.dialogs.messageBox(QString::fromUtf8(text), QString(), NW_MB_OK | NW_MB_ICONERROR);
 }
 
-// The default bitmaps: "BeiFen.dat", or the library named by RESDPathMax (no fallback if that fails).
+// A picture every default library holds: a file without it is not one.
+const char *const kDefaultPictureProbe = "BEIFENB13";
+
+// The default bitmaps: "BeiFen.dat", or the library named by RESDPathMax; a replacement that cannot be
+// loaded falls back to "BeiFen.dat", so a wrong setting never stops every start.
 bool loadDefaultLibrary(Program &p) {
     const QString shipped = p.state.paths.installDir + "/BeiFen.dat";
     if (!fileExists(shipped)) return false;
@@ -39,7 +43,8 @@ bool loadDefaultLibrary(Program &p) {
     const QString replacement = p.settings.readString("Directory", "RESDPathMax");
     if (!replacement.isEmpty() && fileExists(replacement)) {
         p.defaultLibrary.release();
-        p.defaultLibrary.load(replacement);
+        if (!p.defaultLibrary.load(replacement) || !p.defaultLibrary.holds(kDefaultPictureProbe))
+            p.defaultLibrary.load(shipped);
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "function_dialog_opener.h"
 
 #include "channel_page.h"
+#include "program_files.h"
 #include "voice_list.h"
 
 namespace piano {
@@ -19,6 +20,8 @@ void FunctionDialogOpener::open(int functionPage) {
     destroy();
     dialog_ = new FunctionDialog(FunctionContext{program_, performance_, memory}, parent_);
     dialog_->setWindowFlag(Qt::Dialog);
+    // What the pages changed (the key map above all) is on disk as soon as the dialog closes.
+    QObject::connect(dialog_, &QDialog::finished, dialog_, [this] { ProgramFiles::saveAllAndReport(program_); });
     if (opensModally(functionPage)) {
         dialog_->exec();
     } else {

@@ -13,6 +13,7 @@
 #include "device_page.h"
 #include "interface_page.h"
 #include "program.h"
+#include "program_files.h"
 #include "skin_choice.h"
 #include "widgets/image_control.h"
 
@@ -79,6 +80,7 @@ void SettingsDialog::openModal(Program &program, int page, QWidget *parent) {
         SettingsDialog dialog(program, parent);
         dialog.exec();
     }
+    ProgramFiles::saveAllAndReport(program);
     program.state.settingsPage = previous;
 }
 

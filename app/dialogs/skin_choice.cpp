@@ -55,9 +55,16 @@ void reloadSkinPictures(Program &p) {
 void restoreDefaults(Program &p) {
     const QString folder = p.state.paths.installDir;
     QDir::setCurrent(folder);
-    for (const char *name : kLoosePictures) {
-        const QString file = QDir(folder).filePath(QString::fromUtf8(name));
-        if (QFileInfo(file).isFile()) QFile::remove(file);
+    QStringList present;
+    for (const char *name : kLoosePictures)
+        if (QFileInfo(QDir(folder).filePath(QString::fromUtf8(name))).isFile()) present << QString::fromUtf8(name);
+    // The pictures are the user's own: they are deleted only when the user says so.
+    if (!present.isEmpty() &&
+        p.dialogs.messageBox(QStringLiteral("恢复默认外观将删除安装文件夹中你自己的图片:\n%1\n是否删除?")
+                                 .arg(present.join(QStringLiteral(", "))),
+                             QStringLiteral("默认"), NW_MB_YESNO | NW_MB_ICONWARNING) == NW_IDYES) {
+        for (const QString &name : present)
+            QFile::remove(QDir(folder).filePath(name));
     }
     p.settings.writeString("Directory", "RESDPath", QString());
     p.settings.writeString("Set", "DrviveID", "-1");

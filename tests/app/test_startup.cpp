@@ -121,6 +121,22 @@ TEST(StartUp, ReplacementSkinLibraryIsUsedOnlyWhenItLoads) {
     }
 }
 
+TEST(StartUp, ADefaultPicturesReplacementThatHoldsNoneFallsBackToTheShippedOnes) {
+    for (const bool isLibrary : {false, true}) {  // a plain picture; a skin without the default pictures
+        Installation installation;
+        const QString replacement = installation.path("other.dat");
+        if (isLibrary)
+            ASSERT_TRUE(installation.writeSkin("other.dat", {}, 5));
+        else
+            SkinFixture::writeBitmap(replacement, QSize(4, 4), Qt::red);
+        installation.writeSettings("[Directory]\nRESDPathMax=" + replacement + "\n");
+        RunningWindow run(installation);
+        ASSERT_TRUE(run.start()) << isLibrary;
+        EXPECT_TRUE(run.program().defaultLibrary.holds("BEIFENB13")) << isLibrary;
+        run.window().shutdown();
+    }
+}
+
 TEST(StartUp, AMissingLibraryEndsTheProgramWithoutWritingAnything) {
     for (const char *missing : {"BeiFen.dat", "resource.skn", "libnotewire.so"}) {
         Installation installation;

@@ -22,9 +22,14 @@ class ScriptedDialogs : public DialogService {
     std::vector<QString> fileFilters;     // the filter of every file dialog shown
     QColor colourAnswer;                  // invalid: the colour dialog is cancelled
 
+    std::deque<int32_t> answers;          // message-box answers in order; NW_IDOK when none is left
+
     int32_t messageBox(const QString &text, const QString &caption, uint32_t) override {
         shown.push_back({text, caption});
-        return NW_IDOK;
+        if (answers.empty()) return NW_IDOK;
+        const int32_t answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
     QStringList openFiles(const QString &, const QString &filter) override {
         fileFilters.push_back(filter);

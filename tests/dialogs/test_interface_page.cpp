@@ -48,7 +48,10 @@ TEST_F(InterfacePageTest, DefaultsDeleteExactlyTheLoosePicturesAndWriteTheirValu
     ASSERT_EQ(dialog.devicePage()->deviceList()->currentRow(), 1);
     // Only some of the pictures present: missing ones are skipped.
     QFile::remove(path("53.bmp"));
+    dialogs_.answers = {NW_IDYES};
     dialog.defaultsButton()->click();
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_TRUE(dialogs_.shown[0].text.contains("Piano.bmp, 51.bmp, 52.bmp, 54.bmp"));
 
     QStringList left = QDir(dir_.path()).entryList(QDir::Files);
     left.sort();
@@ -64,11 +67,23 @@ TEST_F(InterfacePageTest, DefaultsDeleteExactlyTheLoosePicturesAndWriteTheirValu
     EXPECT_EQ(readSetting("Directory", "RESDPath"), "");
 }
 
+TEST_F(InterfacePageTest, DefaultsAnsweredNoKeepTheUsersPictures) {
+    for (const char *name : SkinChoice::kLoosePictures)
+        writeFile(name, bmp(4, 4));
+    writeSettings("[Set]\nDrviveID=0\n");
+    SettingsDialog dialog(*program_);
+    dialogs_.answers = {NW_IDNO};
+    dialog.defaultsButton()->click();
+    EXPECT_EQ(QDir(dir_.path()).entryList({"*.bmp"}).size(), qsizetype(SkinChoice::kLoosePictures.size()));
+    EXPECT_EQ(readSetting("Set", "DrviveID"), "-1") << "the other defaults still apply";
+}
+
 TEST_F(InterfacePageTest, DefaultsPutTheLoosePicturesOffTheWindow) {
     writeFile("Piano.bmp", bmp(450, 210));
     Skin::loadSkin(*program_);
     const QImage loose = program_->controls.image1->picture().toImage();
     SettingsDialog dialog(*program_);
+    dialogs_.answers = {NW_IDYES};
     dialog.defaultsButton()->click();
     EXPECT_NE(program_->controls.image1->picture().toImage(), loose);
     EXPECT_EQ(program_->controls.image1->picture().toImage(), program_->skinLibrary.bitmap("B0").toImage());
