@@ -57,7 +57,8 @@ int main(int argc, char *argv[]) {
     QObject::connect(&window, &MainWindow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!window.start()) return 0;
     TerminationSignals terminations;
-    QObject::connect(&terminations, &TerminationSignals::terminationRequested, &window, &MainWindow::endOnSignal);
+    QObject::connect(&terminations, &TerminationSignals::terminationRequested, &window,
+                     &MainWindow::endOnSignal);
     window.show();
     const int result = app.exec();
     window.shutdown();

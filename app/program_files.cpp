@@ -64,9 +64,10 @@ void reportUnwritten(Program &p, const QStringList &paths) {
         std::fprintf(stderr, "piano: could not write %s\n", qPrintable(shown.join(", ")));
         return;
     }
-    p.dialogs.messageBox(QStringLiteral("不能写入下列文件,所做的更改没有保存:\n%1\n请检查文件夹的写入权限或磁盘空间!")
-                             .arg(shown.join('\n')),
-                         QStringLiteral("保存设置"), NW_MB_OK | NW_MB_ICONERROR);
+    p.dialogs.messageBox(
+        QStringLiteral("不能写入下列文件,所做的更改没有保存:\n%1\n请检查文件夹的写入权限或磁盘空间!")
+            .arg(shown.join('\n')),
+        QStringLiteral("保存设置"), NW_MB_OK | NW_MB_ICONERROR);
 }
 
 }  // namespace ProgramFiles

@@ -7,8 +7,8 @@
 #include "install_registry.h"
 #include "layout.h"
 #include "list_file.h"
-#include "program_files.h"
 #include "program.h"
+#include "program_files.h"
 #include "skin.h"
 
 namespace Startup {

@@ -35,9 +35,9 @@ void tellAboutKeptTake(Program &p) {
     const QString path = p.settings.readString(kSection, kKey);
     if (path.isEmpty()) return;
     p.settings.removeKey(kSection, kKey);
-    p.dialogs.messageBox(QStringLiteral("上次程序结束时录音还没有保存,它已经保存在:\n%1")
-                             .arg(QDir::toNativeSeparators(path)),
-                         QStringLiteral("录音已保存"), NW_MB_OK | 0x40);
+    p.dialogs.messageBox(
+        QStringLiteral("上次程序结束时录音还没有保存,它已经保存在:\n%1").arg(QDir::toNativeSeparators(path)),
+        QStringLiteral("录音已保存"), NW_MB_OK | 0x40);
 }
 
 }  // namespace TakeRecovery

@@ -22,7 +22,8 @@ bool SaveKeyMapFile(const KeyboardState &state, const std::string &path) {
     if (QFile old(name); old.open(QIODevice::ReadOnly)) file = old.readAll();
     if (file.size() < kKeyMapFileSize) file.resize(kKeyMapFileSize, '\0');
     std::copy_n(state.bytes.begin(), kHeadLength, file.begin());
-    std::copy_n(state.bytes.begin() + KeyboardState::kKeyFunction, kFunctionLength, file.begin() + kHeadLength);
+    std::copy_n(state.bytes.begin() + KeyboardState::kKeyFunction, kFunctionLength,
+                file.begin() + kHeadLength);
     return writeWholeFile(name, file);
 }
 

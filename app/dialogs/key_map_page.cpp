@@ -162,14 +162,16 @@ void KeyMapPage::saveMap() {
     const QString path = dialogs.saveFile(QDir::homePath(), kMapFilter);
     if (path.isEmpty()) return;
     if (sameFile(path, c.program.state.paths.keyFile)) {
-        dialogs.messageBox(QStringLiteral("不能把键盘映射保存到程序自己的键盘状态文件 Key 上,请另选一个文件名!"),
-                           kMapCaption, NW_MB_ICONWARNING);
+        dialogs.messageBox(
+            QStringLiteral("不能把键盘映射保存到程序自己的键盘状态文件 Key 上,请另选一个文件名!"),
+            kMapCaption, NW_MB_ICONWARNING);
         return;
     }
     if (!SaveKeyMapFile(c.keys(), QFile::encodeName(path).toStdString()))
-        dialogs.messageBox(QStringLiteral("键盘映射没有保存:不能写入文件\n%1\n请检查文件夹的写入权限或磁盘空间!")
-                               .arg(QDir::toNativeSeparators(path)),
-                           kMapCaption, NW_MB_ICONERROR);
+        dialogs.messageBox(
+            QStringLiteral("键盘映射没有保存:不能写入文件\n%1\n请检查文件夹的写入权限或磁盘空间!")
+                .arg(QDir::toNativeSeparators(path)),
+            kMapCaption, NW_MB_ICONERROR);
 }
 
 void KeyMapPage::loadMap() {
@@ -179,7 +181,9 @@ void KeyMapPage::loadMap() {
     if (chosen.isEmpty()) return;
     const QString path = chosen.first();
     switch (LoadKeyMapFile(c.keys(), QFile::encodeName(path).toStdString())) {
-        case KeyMapLoad::Read: selectKey(keyList->currentRow()); break;
+        case KeyMapLoad::Read:
+            selectKey(keyList->currentRow());
+            break;
         case KeyMapLoad::CannotOpen:
             dialogs.messageBox(QStringLiteral("不能读取键盘映射文件\n%1\n请检查文件是否存在、是否有读取权限!")
                                    .arg(QDir::toNativeSeparators(path)),

@@ -57,7 +57,8 @@ void restoreDefaults(Program &p) {
     QDir::setCurrent(folder);
     QStringList present;
     for (const char *name : kLoosePictures)
-        if (QFileInfo(QDir(folder).filePath(QString::fromUtf8(name))).isFile()) present << QString::fromUtf8(name);
+        if (QFileInfo(QDir(folder).filePath(QString::fromUtf8(name))).isFile())
+            present << QString::fromUtf8(name);
     // The pictures are the user's own: they are deleted only when the user says so.
     if (!present.isEmpty() &&
         p.dialogs.messageBox(QStringLiteral("恢复默认外观将删除安装文件夹中你自己的图片:\n%1\n是否删除?")

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 
@@ -76,6 +77,7 @@ TEST_F(KeyMapPageTest, SaveAndOpenGoThroughTheFileDialogs) {
     p.saveMap();
     EXPECT_EQ(QFile(path).size(), 370);
     EXPECT_EQ(dialogs.filters.back(), "");
+    EXPECT_EQ(dialogs.folders.back(), QDir::homePath()) << "not the installation folder";
 
     const auto saved = keys().bytes;
     keys().slotVoice(1) = 99;
@@ -85,6 +87,48 @@ TEST_F(KeyMapPageTest, SaveAndOpenGoThroughTheFileDialogs) {
     dialogs.fileAnswers = {path};
     p.loadMap();
     EXPECT_EQ(keys().bytes, saved);
+}
+
+TEST_F(KeyMapPageTest, AMapThatCannotBeReadOrWrittenIsToldAndChangesNothing) {
+    QFile key(program.state.paths.keyFile);
+    ASSERT_TRUE(key.open(QIODevice::WriteOnly));
+    key.write(QByteArray(kKeyFileSize, char(7)));
+    key.close();
+    struct Case {
+        const char *what;
+        bool save;
+        QString path;
+        const char *told;
+    } cases[] = {
+        {"open the program's own Key", false, program.state.paths.keyFile, "不是键盘映射文件"},
+        {"open a missing file", false, file("missing.kbd"), "不能读取键盘映射文件"},
+        {"save over the program's own Key", true, program.state.paths.keyFile, "不能把键盘映射保存到"},
+        {"save into a missing folder", true, file("gone/map.kbd"), "键盘映射没有保存"},
+    };
+    for (const Case &c : cases) {
+        KeyMapPage &p = page();
+        const auto before = keys().bytes;
+        dialogs.boxes.clear();
+        dialogs.fileAnswers = {c.path};
+        c.save ? p.saveMap() : p.loadMap();
+        ASSERT_EQ(dialogs.boxes.size(), 1u) << c.what;
+        EXPECT_TRUE(dialogs.boxes[0].text.contains(QString::fromUtf8(c.told))) << c.what;
+        EXPECT_EQ(keys().bytes, before) << c.what;
+        EXPECT_EQ(QFile(program.state.paths.keyFile).size(), kKeyFileSize) << c.what;
+    }
+}
+
+TEST_F(KeyMapPageTest, ClosingTheDialogWritesTheKeyboardState) {
+    int writes = 0;
+    program.hooks.saveKeyboardState = [&](const QString &path) {
+        EXPECT_EQ(path, program.state.paths.keyFile);
+        ++writes;
+        return true;
+    };
+    page();
+    keys().slotVoice(1) = 42;
+    opener->dialog()->close();
+    EXPECT_EQ(writes, 1);
 }
 
 }  // namespace

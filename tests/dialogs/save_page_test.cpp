@@ -1,10 +1,10 @@
+#include <sys/resource.h>
 #include <QCheckBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <sys/resource.h>
 
 #include <csignal>
 #include <optional>
@@ -297,13 +297,33 @@ TEST_F(FullSaveTest, NoAnswerOrFailureTouchesTheFilesThatWereThere) {
         bool emptyBuffer;
         QString lastBox;
     } cases[] = {
-        {"No, then a bare name of an existing file, then No and cancel", file("old.mid"), {NW_IDNO, NW_IDNO},
-         {file("other"), ""}, false, false, file("other.mid") + "\n你指定的文件已经存在是否覆盖"},
-        {"the write fails", file("old.mid"), {NW_IDYES}, {}, true, false,
+        {"No, then a bare name of an existing file, then No and cancel",
+         file("old.mid"),
+         {NW_IDNO, NW_IDNO},
+         {file("other"), ""},
+         false,
+         false,
+         file("other.mid") + "\n你指定的文件已经存在是否覆盖"},
+        {"the write fails",
+         file("old.mid"),
+         {NW_IDYES},
+         {},
+         true,
+         false,
          "不能写入文件,请检查文件夹是否存在、是否有写入权限或磁盘是否已满!"},
-        {"a missing folder, then the browse dialog cancelled", file("gone/old.mid"), {}, {""}, false, false,
+        {"a missing folder, then the browse dialog cancelled",
+         file("gone/old.mid"),
+         {},
+         {""},
+         false,
+         false,
          "不能创建文件,没有找到文件夹!请再选一个\n请给予正确文件夹名"},
-        {"an empty recording over an existing song", file("old.mid"), {NW_IDYES}, {}, false, true,
+        {"an empty recording over an existing song",
+         file("old.mid"),
+         {NW_IDYES},
+         {},
+         false,
+         true,
          "没有发现一个事件，还没有录音不能存储"},
     };
     for (const Case &c : cases) {
@@ -326,7 +346,8 @@ TEST_F(FullSaveTest, NoAnswerOrFailureTouchesTheFilesThatWereThere) {
         EXPECT_EQ(dialogs.boxes.back().text, c.lastBox) << c.what;
         EXPECT_FALSE(closed()) << c.what;
         EXPECT_EQ(program.state.takesSaved, 0) << c.what;
-        EXPECT_TRUE(QDir(dir.path()).entryList({"*.tmp*"}).isEmpty()) << c.what << ": a temporary file was left";
+        EXPECT_TRUE(QDir(dir.path()).entryList({"*.tmp*"}).isEmpty())
+            << c.what << ": a temporary file was left";
     }
 }
 

@@ -22,7 +22,7 @@ class ScriptedDialogs : public DialogService {
     std::vector<QString> fileFilters;     // the filter of every file dialog shown
     QColor colourAnswer;                  // invalid: the colour dialog is cancelled
 
-    std::deque<int32_t> answers;          // message-box answers in order; NW_IDOK when none is left
+    std::deque<int32_t> answers;  // message-box answers in order; NW_IDOK when none is left
 
     int32_t messageBox(const QString &text, const QString &caption, uint32_t) override {
         shown.push_back({text, caption});

@@ -114,7 +114,9 @@ void PerformanceWiring::installHooks() {
         perf_.engine = program_.engine;  // bound by now
         LoadKeyboardState(perf_.state, localPath(path));
     };
-    h.saveKeyboardState = [this](const QString &path) { return SaveKeyboardState(perf_.state, localPath(path)); };
+    h.saveKeyboardState = [this](const QString &path) {
+        return SaveKeyboardState(perf_.state, localPath(path));
+    };
     h.selectControllerButton = [this](int saved) {
         pullStoredSettings();
         RestoreControllerSelection(perf_, saved);
