@@ -70,9 +70,9 @@ void show(Program &p, const QString &line1, const QString &line2, const QString 
 }  // namespace
 
 void setLines(Program &p, const QString &line1, const QString &line2, const QString &line3) {
-    p.controls.label1->setText(line1);
-    p.controls.label2->setText(line2);
-    p.controls.label3->setText(line3);
+    p.controls.displayLine1->setText(line1);
+    p.controls.displayLine2->setText(line2);
+    p.controls.displayLine3->setText(line3);
 }
 
 QString idleLine(int line) {

@@ -7,10 +7,10 @@ namespace DisplayView {
 void setView(Program &p, int view) {
     if (view < ViewTextLines || view > ViewLevelMeter) return;
     MainWindowControls &c = p.controls;
-    for (QLabel *line : {c.label1, c.label2, c.label3})
+    for (QLabel *line : {c.displayLine1, c.displayLine2, c.displayLine3})
         line->setVisible(view == ViewTextLines);
-    c.listBox1->setVisible(view == ViewSongList);
-    c.paintBox1->setVisible(view == ViewLevelMeter);
+    c.songList->setVisible(view == ViewSongList);
+    c.levelMeter->setVisible(view == ViewLevelMeter);
     p.state.displayView = view;
 }
 

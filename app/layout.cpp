@@ -33,7 +33,7 @@ void setFontSize(QWidget *w, int points) {
 }
 
 void fitProgressGauge(MainWindowControls &c) {
-    c.cGauge4->setGeometry(c.panel5->contentsRect());
+    c.songProgress->setGeometry(c.progressPanel->contentsRect());
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ void enlarge(Program &p) {
     for (Gauge *g : c.controllerGauges)
         g->setGeometry(scaled(g->geometry(), enlargeValue).translated(0, 1));
 
-    c.panel10->setGeometry(615, 15, 42, 14);
+    c.windowButtons->setGeometry(615, 15, 42, 14);
 
     for (ImageControl *thumb : c.verticalThumbs)
         thumb->setBoundsRect(0, enlargeValue(thumb->y()), 21, 15);
@@ -71,24 +71,24 @@ void enlarge(Program &p) {
     p.state.enlarged = true;
     Skin::loadKeyPictures(p, 1);
 
-    c.image4->setBoundsRect(c.image4->x(), c.image4->y(), c.image4->width() + 1, c.image4->height());
+    c.keyboardPicture->setBoundsRect(c.keyboardPicture->x(), c.keyboardPicture->y(), c.keyboardPicture->width() + 1, c.keyboardPicture->height());
     c.controllerButtons[1]->move(c.controllerButtons[1]->x() - 1, c.controllerButtons[1]->y());
     c.controllerButtons[2]->move(c.controllerButtons[2]->x() + 1, c.controllerButtons[2]->y());
     c.modeButtons[0]->move(c.modeButtons[0]->x(), c.modeButtons[0]->y() - 1);
     c.modeButtons[1]->move(c.modeButtons[1]->x(), c.modeButtons[1]->y() + 1);
 
-    c.image4->setPicture(p.defaultLibrary.bitmap("BEIFENB14"));
-    c.image1->setPicture(p.defaultLibrary.bitmap("BEIFENB15"));
+    c.keyboardPicture->setPicture(p.defaultLibrary.bitmap("BEIFENB14"));
+    c.background->setPicture(p.defaultLibrary.bitmap("BEIFENB15"));
     Skin::loadKeyPictures(p, 2);
 
-    for (QLabel *line : {c.label1, c.label2, c.label3})
+    for (QLabel *line : {c.displayLine1, c.displayLine2, c.displayLine3})
         setFontSize(line, enlargeValue(line->font().pointSize()));
     for (auto &[number, button] : c.captionButtons)
         setFontSize(button, 13);
 
-    for (QWidget *w : std::initializer_list<QWidget *>{c.label1, c.label2, c.label3, c.listBox1})
+    for (QWidget *w : std::initializer_list<QWidget *>{c.displayLine1, c.displayLine2, c.displayLine3, c.songList})
         w->resize(w->width() + 2, w->height());
-    for (QWidget *w : std::initializer_list<QWidget *>{c.label3, c.listBox1})
+    for (QWidget *w : std::initializer_list<QWidget *>{c.displayLine3, c.songList})
         w->resize(w->width(), w->height() + 2);
 
     for (int i : {14, 13}) {
@@ -98,9 +98,9 @@ void enlarge(Program &p) {
         marker->resize(enlargeValue(marker->width()), enlargeValue(marker->height()));
     }
 
-    c.progressBar2->setMaximum(enlargeValue(c.progressBar2->maximum()));
+    c.valueBar->setMaximum(enlargeValue(c.valueBar->maximum()));
 
-    c.image7->clearPicture();
+    c.controlPanel->clearPicture();
     p.hooks.showBeat(5);
 
     Skin::applyFlatButtons(p, p.defaultLibrary.holds("Flig") ? 1 : 0);
@@ -127,14 +127,14 @@ void shrink(Program &p) {
         g->setGeometry(scaled(g->geometry(), shrinkValue).translated(i == 1 ? 0 : 1, 0));
     }
 
-    c.panel10->setGeometry(395, 9, 42, 14);
+    c.windowButtons->setGeometry(395, 9, 42, 14);
     const int verticalLefts[] = {15, 39, 56, 73};
     for (int i = 0; i < 4; ++i)
         c.verticalPanels[i]->setGeometry(verticalLefts[i], 80, 11, 41);
     const int horizontalLefts[] = {300, 348, 396};
     for (int i = 0; i < 3; ++i)
         c.horizontalPanels[i]->setGeometry(horizontalLefts[i], 112, 45, 11);
-    c.panel5->setGeometry(268, 57, 143, 11);
+    c.progressPanel->setGeometry(268, 57, 143, 11);
     for (int i = 0; i < 4; ++i) {
         ImageControl *thumb = c.verticalThumbs[i];
         int top = shrinkValue(thumb->y());
@@ -154,22 +154,22 @@ void shrink(Program &p) {
 
     Skin::loadSkin(p);
     Skin::loadKeyPictures(p, 1);
-    c.image4->setPicture(p.defaultLibrary.bitmap("BEIFENB13"));
+    c.keyboardPicture->setPicture(p.defaultLibrary.bitmap("BEIFENB13"));
 
-    for (QLabel *line : {c.label1, c.label2, c.label3})
+    for (QLabel *line : {c.displayLine1, c.displayLine2, c.displayLine3})
         setFontSize(line, 9);
     for (auto &[number, button] : c.captionButtons)
         setFontSize(button, 9);
-    c.label1->resize(97, c.label1->height());
-    c.label2->resize(97, c.label2->height());
-    c.label3->resize(97, 15);
-    c.listBox1->resize(97, 43);
+    c.displayLine1->resize(97, c.displayLine1->height());
+    c.displayLine2->resize(97, c.displayLine2->height());
+    c.displayLine3->resize(97, 15);
+    c.songList->resize(97, 43);
 
     for (int i : {14, 13}) {
         c.overlayImages[i]->setAutoSize(true);
         c.overlayImages[i]->setStretch(false);
     }
-    c.progressBar2->setMaximum(shrinkValue(c.progressBar2->maximum()));
+    c.valueBar->setMaximum(shrinkValue(c.valueBar->maximum()));
 
     const int modeTops[] = {78, 93, 108};
     for (int i = 0; i < 3; ++i)
@@ -177,8 +177,8 @@ void shrink(Program &p) {
     const int controllerLefts[] = {11, 38, 65, 92};
     for (int i = 0; i < 4; ++i)
         c.controllerButtons[i]->setGeometry(controllerLefts[i], 41, 27, 15);
-    c.image4->setBoundsRect(11, 130, 421, 75);
-    c.paintBox2->setGeometry(11, 130, 421, 75);
+    c.keyboardPicture->setBoundsRect(11, 130, 421, 75);
+    c.litKeys->setGeometry(11, 130, 421, 75);
 
     fitProgressGauge(c);
     window->show();

@@ -18,7 +18,7 @@ const QColor kWarningColour(0x80, 0x00, 0x00);
 
 void setDisplayBackground(Program &p, const QColor &colour) {
     MainWindowControls &c = p.controls;
-    for (QWidget *w : std::initializer_list<QWidget *>{c.label1, c.label2, c.label3, c.listBox1}) {
+    for (QWidget *w : std::initializer_list<QWidget *>{c.displayLine1, c.displayLine2, c.displayLine3, c.songList}) {
         QPalette palette = w->palette();
         if (palette.color(QPalette::Window) == colour && palette.color(QPalette::Base) == colour) continue;
         palette.setColor(QPalette::Window, colour);
@@ -32,7 +32,7 @@ void drawMeter(Program &p) {
     d.drawnLevels = d.levelTable;
     d.barsDrawn = true;
     LevelMeter::decay(d.levelTable);
-    p.controls.paintBox1->update();
+    p.controls.levelMeter->update();
 }
 
 void drawLamp(Program &p, const QColor &colour) {
@@ -40,7 +40,7 @@ void drawLamp(Program &p, const QColor &colour) {
     if (d.lampDrawn && d.lampColour == colour) return;
     d.lampColour = colour;
     d.lampDrawn = true;
-    p.controls.paintBox1->update();
+    p.controls.levelMeter->update();
 }
 
 void endBufferPlaybackIfDone(Program &p) {
@@ -51,7 +51,7 @@ void endBufferPlaybackIfDone(Program &p) {
         p.engine.call(MDRV_RESUME_SONG);
         s.playState = PlayPlaying;
     }
-    p.controls.listBox1->setEnabled(true);
+    p.controls.songList->setEnabled(true);
     s.recordMode = RecordRecord;
 }
 
@@ -67,7 +67,7 @@ void followSongEnd(Program &p) {
         s.playState = PlayPlaying;
         return;
     }
-    QListWidget *list = p.controls.listBox1;
+    QListWidget *list = p.controls.songList;
     if (s.playState != PlayPlaying || list->count() <= 1) return;
     const int next = list->currentRow() + 1;
     if (next >= list->count()) return;
@@ -78,9 +78,9 @@ void followSongEnd(Program &p) {
 
 void showBufferFull(Program &p) {
     setDisplayBackground(p, kWarningColour);
-    p.controls.label1->setText(QStringLiteral("警告!"));
-    p.controls.label2->setText(QStringLiteral("录音缓冲已满!"));
-    p.controls.label3->setText(QStringLiteral("   请新建缓冲."));
+    p.controls.displayLine1->setText(QStringLiteral("警告!"));
+    p.controls.displayLine2->setText(QStringLiteral("录音缓冲已满!"));
+    p.controls.displayLine3->setText(QStringLiteral("   请新建缓冲."));
     DisplayView::setView(p, ViewTextLines);
 }
 
@@ -142,9 +142,9 @@ void tick(Program &p, bool windowActive) {
     endBufferPlaybackIfDone(p);
 
     if (s.progressShown)
-        c.label1->setText(QStringLiteral("进度轴LRD ") + QString::number(p.engine.call(MDRV_GET_SONG_POS)));
+        c.displayLine1->setText(QStringLiteral("进度轴LRD ") + QString::number(p.engine.call(MDRV_GET_SONG_POS)));
     const int position = p.engine.call(MDRV_GET_SONG_POS);
-    c.cGauge4->setProgress(position);
+    c.songProgress->setProgress(position);
     if (position == 0) followSongEnd(p);
 
     if (p.engine.call(MDRV_GET_BUFFER_COUNT) > kBufferFullCount) {

@@ -64,14 +64,14 @@ void MainWindow::shutdown() {
 
 void MainWindow::connectControls() {
     MainWindowControls &c = program_.controls;
-    connect(c.speedButton1, &QAbstractButton::clicked, this, &MainWindow::closeButtonClicked);
-    connect(c.speedButton17, &QAbstractButton::clicked, this, [this] { showMinimized(); });
-    connect(c.speedButton19, &QAbstractButton::clicked, this, &MainWindow::toggleLayout);
+    connect(c.closeButton, &QAbstractButton::clicked, this, &MainWindow::closeButtonClicked);
+    connect(c.hideButton, &QAbstractButton::clicked, this, [this] { showMinimized(); });
+    connect(c.resizeButton, &QAbstractButton::clicked, this, &MainWindow::toggleLayout);
     auto openAbout = [this] {
         program_.state.settingsPage = 2;
         guarded([this] { program_.hooks.openSettingsDialog(2); });
     };
-    connect(c.image3, &ImageControl::clicked, this, openAbout);
+    connect(c.aboutPicture, &ImageControl::clicked, this, openAbout);
     connect(c.menuItems.at("N7"), &QAction::triggered, this, openAbout);
     TransportWiring::wire(program_);
     SettingsWiring::connect(program_, this);
@@ -143,7 +143,7 @@ void MainWindow::customEvent(QEvent *event) {
 
 void MainWindow::contextMenuEvent(QContextMenuEvent *event) {
     program_.hooks.popupMenuOpening();
-    program_.controls.popupMenu1->popup(event->globalPos());
+    program_.controls.popupMenu->popup(event->globalPos());
 }
 
 bool MainWindow::startDragIfInStrip(QObject *watched, QMouseEvent *event) {
@@ -151,7 +151,7 @@ bool MainWindow::startDragIfInStrip(QObject *watched, QMouseEvent *event) {
     if (!widget || event->button() != Qt::LeftButton) return false;
     if (widget != this && !isAncestorOf(widget)) return false;
     // The window-button panel reaches into the strip and keeps its own clicks.
-    QWidget *buttons = program_.controls.panel10;
+    QWidget *buttons = program_.controls.windowButtons;
     if (widget == buttons || buttons->isAncestorOf(widget)) return false;
     const QPoint client = widget->mapTo(this, event->position().toPoint());
     if (!Layout::inDragStrip(client, program_.state.enlarged)) return false;

@@ -64,98 +64,98 @@ QLabel *makeDisplayLine(QWidget *parent, const QRect &bounds) {
 }
 
 void buildMenu(MainWindowControls &c) {
-    c.popupMenu1 = new QMenu(c.window);
+    c.popupMenu = new QMenu(c.window);
     auto add = [&c](QMenu *menu, const char *formName, const char *text) {
         QAction *action = menu->addAction(QString::fromUtf8(text));
         action->setObjectName(formName);
         c.menuItems[formName] = action;
     };
-    QMenu *file = c.popupMenu1->addMenu(QStringLiteral("文件"));
+    QMenu *file = c.popupMenu->addMenu(QStringLiteral("文件"));
     add(file, "N2", "新建...");
     add(file, "N5", "保存...");
     add(file, "N6", "打开文件...");
-    QMenu *display = c.popupMenu1->addMenu(QStringLiteral("显示屏"));
+    QMenu *display = c.popupMenu->addMenu(QStringLiteral("显示屏"));
     add(display, "N13", "文字");
     add(display, "N14", "文件列表框");
     add(display, "N15", "电平显示");
-    QMenu *functions = c.popupMenu1->addMenu(QStringLiteral("功能"));
+    QMenu *functions = c.popupMenu->addMenu(QStringLiteral("功能"));
     add(functions, "N3", "音色属性...");
     add(functions, "N10", "音阶选择...");
     add(functions, "N4", "伴奏选择...");
     add(functions, "N16", "查看通道...");
     add(functions, "N17", "查看控制器...");
     add(functions, "N11", "键盘...");
-    QMenu *extras = c.popupMenu1->addMenu(QStringLiteral("附属设置"));
+    QMenu *extras = c.popupMenu->addMenu(QStringLiteral("附属设置"));
     add(extras, "N22", "系统音量...");
     add(extras, "N23", "伴奏控制器...");
     add(extras, "N8", "音序器...");
     add(extras, "N9", "界面...");
-    add(c.popupMenu1, "N1", "帮助...");
-    add(c.popupMenu1, "N7", "关于...");
+    add(c.popupMenu, "N1", "帮助...");
+    add(c.popupMenu, "N7", "关于...");
 }
 
 }  // namespace
 
 std::array<QFrame *, 9> MainWindowControls::numberedPanels() const {
-    return {verticalPanels[0],   verticalPanels[1],   verticalPanels[2],  verticalPanels[3], panel5, panel6,
-            horizontalPanels[0], horizontalPanels[1], horizontalPanels[2]};
+    return {verticalPanels[0], verticalPanels[1],   verticalPanels[2],   verticalPanels[3],  progressPanel,
+            gaugePanel,        horizontalPanels[0], horizontalPanels[1], horizontalPanels[2]};
 }
 
 std::array<SpeedButton *, 7> MainWindowControls::transportButtons() const {
-    return {speedButton6,  speedButton12, speedButton13, speedButton15,
-            speedButton16, speedButton11, speedButton29};
+    return {openFilesButton, pauseButton, stopRecordButton, saveBufferButton,
+            newBufferButton, playButton,  modeSwitchButton};
 }
 
 MainWindowControls buildMainWindowControls(QWidget *window) {
     MainWindowControls c;
     c.window = window;
 
-    c.image1 = makeImage(window, {0, 0, 450, 210}, true);
+    c.background = makeImage(window, {0, 0, 450, 210}, true);
 
-    c.label5 = new QLabel(QStringLiteral("显示这个界面可能是程序没有管理员权限，请以管理员身份运行本程序！"),
-                          window);
-    c.label5->setGeometry(0, 212, 450, 24);
-    c.label5->setWordWrap(true);
+    c.startupHint = new QLabel(
+        QStringLiteral("显示这个界面可能是程序没有管理员权限，请以管理员身份运行本程序！"), window);
+    c.startupHint->setGeometry(0, 212, 450, 24);
+    c.startupHint->setWordWrap(true);
 
-    c.image3 = makeImage(window, {133, 26, 96, 17}, true, QStringLiteral("关于我们"));
-    c.image3->setTransparent(true);
-    c.image3->setCursor(Qt::PointingHandCursor);
+    c.aboutPicture = makeImage(window, {133, 26, 96, 17}, true, QStringLiteral("关于我们"));
+    c.aboutPicture->setTransparent(true);
+    c.aboutPicture->setCursor(Qt::PointingHandCursor);
 
-    c.label1 = makeDisplayLine(window, {133, 48, 97, 14});
-    c.label2 = makeDisplayLine(window, {133, 62, 97, 14});
-    c.label3 = makeDisplayLine(window, {133, 76, 97, 15});
-    c.paintBox1 = new PaintBox(window);
-    c.paintBox1->setGeometry(133, 48, 97, 43);
-    c.listBox1 = new QListWidget(window);
-    c.listBox1->setGeometry(133, 48, 97, 43);
-    c.listBox1->setFocusPolicy(Qt::NoFocus);
-    c.listBox1->hide();
+    c.displayLine1 = makeDisplayLine(window, {133, 48, 97, 14});
+    c.displayLine2 = makeDisplayLine(window, {133, 62, 97, 14});
+    c.displayLine3 = makeDisplayLine(window, {133, 76, 97, 15});
+    c.levelMeter = new PaintBox(window);
+    c.levelMeter->setGeometry(133, 48, 97, 43);
+    c.songList = new QListWidget(window);
+    c.songList->setGeometry(133, 48, 97, 43);
+    c.songList->setFocusPolicy(Qt::NoFocus);
+    c.songList->hide();
 
-    c.speedButton16 = makeButton(window, {242, 33, 28, 22}, QStringLiteral("新建"));
-    c.speedButton15 = makeButton(window, {270, 33, 28, 22}, QStringLiteral("保存"));
-    c.speedButton11 = makeButton(window, {298, 33, 28, 22}, QStringLiteral("播放"));
-    c.speedButton12 = makeButton(window, {326, 33, 28, 22}, QStringLiteral("暂停"));
-    c.speedButton13 = makeButton(window, {354, 33, 28, 22}, QStringLiteral("停止/录音"));
-    c.speedButton29 = makeButton(window, {382, 33, 28, 22}, QStringLiteral("播放/录制模式"));
-    c.speedButton6 = makeButton(window, {410, 33, 28, 22}, QStringLiteral("打开文件"));
+    c.newBufferButton = makeButton(window, {242, 33, 28, 22}, QStringLiteral("新建"));
+    c.saveBufferButton = makeButton(window, {270, 33, 28, 22}, QStringLiteral("保存"));
+    c.playButton = makeButton(window, {298, 33, 28, 22}, QStringLiteral("播放"));
+    c.pauseButton = makeButton(window, {326, 33, 28, 22}, QStringLiteral("暂停"));
+    c.stopRecordButton = makeButton(window, {354, 33, 28, 22}, QStringLiteral("停止/录音"));
+    c.modeSwitchButton = makeButton(window, {382, 33, 28, 22}, QStringLiteral("播放/录制模式"));
+    c.openFilesButton = makeButton(window, {410, 33, 28, 22}, QStringLiteral("打开文件"));
 
-    c.speedButton10 = makeButton(window, {242, 56, 13, 14}, QStringLiteral("进度-"));
-    c.speedButton35 = makeButton(window, {255, 56, 13, 14}, QStringLiteral("上一曲"));
-    c.speedButton36 = makeButton(window, {413, 56, 13, 14}, QStringLiteral("下一曲"));
-    c.speedButton14 = makeButton(window, {426, 56, 13, 14}, QStringLiteral("进度+"));
-    c.speedButton10->setGlyph(WindowGlyphs::stepGlyph(WindowGlyphs::Step::PositionBack));
-    c.speedButton35->setGlyph(WindowGlyphs::stepGlyph(WindowGlyphs::Step::PreviousSong));
-    c.speedButton36->setGlyph(WindowGlyphs::stepGlyph(WindowGlyphs::Step::NextSong));
-    c.speedButton14->setGlyph(WindowGlyphs::stepGlyph(WindowGlyphs::Step::PositionForward));
-    for (SpeedButton *b : {c.speedButton10, c.speedButton35, c.speedButton36, c.speedButton14})
+    c.skipBackButton = makeButton(window, {242, 56, 13, 14}, QStringLiteral("进度-"));
+    c.previousSongButton = makeButton(window, {255, 56, 13, 14}, QStringLiteral("上一曲"));
+    c.nextSongButton = makeButton(window, {413, 56, 13, 14}, QStringLiteral("下一曲"));
+    c.skipForwardButton = makeButton(window, {426, 56, 13, 14}, QStringLiteral("进度+"));
+    c.skipBackButton->setGlyph(WindowGlyphs::stepGlyph(WindowGlyphs::Step::PositionBack));
+    c.previousSongButton->setGlyph(WindowGlyphs::stepGlyph(WindowGlyphs::Step::PreviousSong));
+    c.nextSongButton->setGlyph(WindowGlyphs::stepGlyph(WindowGlyphs::Step::NextSong));
+    c.skipForwardButton->setGlyph(WindowGlyphs::stepGlyph(WindowGlyphs::Step::PositionForward));
+    for (SpeedButton *b : {c.skipBackButton, c.previousSongButton, c.nextSongButton, c.skipForwardButton})
         b->setFlat(true);
 
-    c.panel5 = makePanel(window, {268, 57, 143, 11}, QStringLiteral("播放进度"));
-    c.panel5->setFrameStyle(QFrame::Box | QFrame::Plain);
-    c.panel5->setLineWidth(1);
-    c.cGauge4 = new Gauge(c.panel5);
-    c.cGauge4->setGeometry(c.panel5->contentsRect());
-    c.cGauge4->setAttribute(Qt::WA_TransparentForMouseEvents);
+    c.progressPanel = makePanel(window, {268, 57, 143, 11}, QStringLiteral("播放进度"));
+    c.progressPanel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    c.progressPanel->setLineWidth(1);
+    c.songProgress = new Gauge(c.progressPanel);
+    c.songProgress->setGeometry(c.progressPanel->contentsRect());
+    c.songProgress->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     for (const CaptionButtonSpec &spec : kCaptionButtons) {
         SpeedButton *b = makeButton(window, {spec.left, 71, 13, 14}, QString::fromUtf8(spec.hint),
@@ -175,11 +175,11 @@ MainWindowControls buildMainWindowControls(QWidget *window) {
     for (int i = 0; i < 3; ++i)
         c.modeButtons[i] = makeButton(window, {92, modeTops[i], 27, 15}, QString::fromUtf8(modeHints[i]));
 
-    c.panel6 = makePanel(window, {12, 30, 106, 9});
+    c.gaugePanel = makePanel(window, {12, 30, 106, 9});
     // Under the four controller buttons; odd lefts for the first, third and fourth gauge.
     const int gaugeLefts[] = {1, 28, 55, 81};
     for (int i = 0; i < 4; ++i) {
-        Gauge *g = new Gauge(c.panel6);
+        Gauge *g = new Gauge(c.gaugePanel);
         g->setGeometry(gaugeLefts[i], 1, 24, 7);
         g->setMaximum(16);
         g->setProgress(8);
@@ -187,12 +187,12 @@ MainWindowControls buildMainWindowControls(QWidget *window) {
         g->setBarColour(QColor(128, 128, 128));
         c.controllerGauges[i] = g;
     }
-    c.progressBar2 = new Gauge(window);
-    c.progressBar2->setGeometry(12, 61, 105, 9);
-    c.progressBar2->setMaximum(100);
-    c.progressBar2->setToolTip(QStringLiteral("控制控制器数值"));
-    c.progressBar2->setBackColour(QColor(40, 40, 40));
-    c.progressBar2->setBarColour(QColor(0, 0, 128));
+    c.valueBar = new Gauge(window);
+    c.valueBar->setGeometry(12, 61, 105, 9);
+    c.valueBar->setMaximum(100);
+    c.valueBar->setToolTip(QStringLiteral("控制控制器数值"));
+    c.valueBar->setBackColour(QColor(40, 40, 40));
+    c.valueBar->setBarColour(QColor(0, 0, 128));
 
     const char *verticalHints[] = {"主音量", "播放音量", "伴奏音量", "弹奏音量"};
     const int verticalLefts[] = {15, 39, 56, 73};
@@ -209,31 +209,60 @@ MainWindowControls buildMainWindowControls(QWidget *window) {
         c.horizontalThumbs[i] = makeImage(c.horizontalPanels[i], {8, 0, 15, 11}, true);
     }
 
-    c.image7 = makeImage(window, {130, 99, 108, 22}, true, QStringLiteral("控制面板"));
-    c.image4 = makeImage(window, {11, 130, 421, 75}, false, QStringLiteral("虚拟键盘"));
-    c.paintBox2 = new PaintBox(window);
-    c.paintBox2->setGeometry(11, 130, 421, 75);
-    c.paintBox2->setEnabled(false);
-    c.paintBox2->setAttribute(Qt::WA_TransparentForMouseEvents);
-    c.paintBox3 = new PaintBox(window);
-    c.paintBox3->setGeometry(11, 130, 421, 75);
-    c.paintBox3->setAttribute(Qt::WA_TransparentForMouseEvents);
-    c.listBox2 = new QListWidget(window);
-    c.listBox2->hide();
-    c.listBox2->setEnabled(false);
+    c.controlPanel = makeImage(window, {130, 99, 108, 22}, true, QStringLiteral("控制面板"));
+    c.keyboardPicture = makeImage(window, {11, 130, 421, 75}, false, QStringLiteral("虚拟键盘"));
+    c.litKeys = new PaintBox(window);
+    c.litKeys->setGeometry(11, 130, 421, 75);
+    c.litKeys->setEnabled(false);
+    c.litKeys->setAttribute(Qt::WA_TransparentForMouseEvents);
+    c.accompList = new QListWidget(window);
+    c.accompList->hide();
+    c.accompList->setEnabled(false);
 
     // The window buttons sit above everything else, so their panel keeps its own clicks.
-    c.panel10 = makePanel(window, {395, 9, 42, 14});
-    c.speedButton17 = makeButton(c.panel10, {0, 0, 14, 14}, QStringLiteral("隐藏"));
-    c.speedButton19 = makeButton(c.panel10, {14, 0, 14, 14}, QStringLiteral("放大，缩小"));
-    c.speedButton1 = makeButton(c.panel10, {28, 0, 14, 14}, QStringLiteral("关闭"));
-    c.speedButton17->setGlyph(WindowGlyphs::windowGlyph(WindowGlyphs::Window::Hide));
-    c.speedButton19->setGlyph(WindowGlyphs::windowGlyph(WindowGlyphs::Window::Resize));
-    c.speedButton1->setGlyph(WindowGlyphs::windowGlyph(WindowGlyphs::Window::Close));
-    for (SpeedButton *b : {c.speedButton17, c.speedButton19, c.speedButton1})
+    c.windowButtons = makePanel(window, {395, 9, 42, 14});
+    c.hideButton = makeButton(c.windowButtons, {0, 0, 14, 14}, QStringLiteral("隐藏"));
+    c.resizeButton = makeButton(c.windowButtons, {14, 0, 14, 14}, QStringLiteral("放大，缩小"));
+    c.closeButton = makeButton(c.windowButtons, {28, 0, 14, 14}, QStringLiteral("关闭"));
+    c.hideButton->setGlyph(WindowGlyphs::windowGlyph(WindowGlyphs::Window::Hide));
+    c.resizeButton->setGlyph(WindowGlyphs::windowGlyph(WindowGlyphs::Window::Resize));
+    c.closeButton->setGlyph(WindowGlyphs::windowGlyph(WindowGlyphs::Window::Close));
+    for (SpeedButton *b : {c.hideButton, c.resizeButton, c.closeButton})
         b->setFlat(true);
 
     buildMenu(c);
+    c.startupHint->setObjectName("Label5");
+    c.hideButton->setObjectName("SpeedButton17");
+    c.resizeButton->setObjectName("SpeedButton19");
+    c.newBufferButton->setObjectName("SpeedButton16");
+    c.saveBufferButton->setObjectName("SpeedButton15");
+    c.playButton->setObjectName("SpeedButton11");
+    c.pauseButton->setObjectName("SpeedButton12");
+    c.stopRecordButton->setObjectName("SpeedButton13");
+    c.modeSwitchButton->setObjectName("SpeedButton29");
+    c.skipBackButton->setObjectName("SpeedButton10");
+    c.previousSongButton->setObjectName("SpeedButton35");
+    c.nextSongButton->setObjectName("SpeedButton36");
+    c.skipForwardButton->setObjectName("SpeedButton14");
+    c.openFilesButton->setObjectName("SpeedButton6");
+    c.closeButton->setObjectName("SpeedButton1");
+    c.background->setObjectName("Image1");
+    c.aboutPicture->setObjectName("Image3");
+    c.keyboardPicture->setObjectName("Image4");
+    c.controlPanel->setObjectName("Image7");
+    c.displayLine1->setObjectName("Label1");
+    c.displayLine2->setObjectName("Label2");
+    c.displayLine3->setObjectName("Label3");
+    c.windowButtons->setObjectName("Panel10");
+    c.levelMeter->setObjectName("PaintBox1");
+    c.litKeys->setObjectName("PaintBox2");
+    c.songList->setObjectName("ListBox1");
+    c.accompList->setObjectName("ListBox2");
+    c.progressPanel->setObjectName("Panel5");
+    c.songProgress->setObjectName("CGauge4");
+    c.gaugePanel->setObjectName("Panel6");
+    c.valueBar->setObjectName("ProgressBar2");
+    c.popupMenu->setObjectName("PopupMenu1");
     return c;
 }
 
@@ -258,5 +287,5 @@ void createOverlayImages(MainWindowControls &c) {
         c.overlayImages[i]->setTransparent(false);
         c.overlayImages[i]->show();
     }
-    c.panel10->raise();
+    c.windowButtons->raise();
 }

@@ -12,53 +12,52 @@
 #include "widgets/paint_box.h"
 #include "widgets/speed_button.h"
 
-// Every control of the main window, by its form name. Built once by buildMainWindowControls.
+// Every control of the main window, named for what it does; each keeps its form name ("SpeedButton11")
+// as its object name. Built once by buildMainWindowControls.
 struct MainWindowControls {
     QWidget *window = nullptr;
 
-    ImageControl *image1 = nullptr;                                  // background
-    QLabel *label5 = nullptr;                                        // shown only when start-up stops early
-    QFrame *panel10 = nullptr;                                       // window buttons
-    SpeedButton *speedButton17 = nullptr;                            // hide
-    SpeedButton *speedButton19 = nullptr;                            // enlarge / shrink
-    SpeedButton *speedButton1 = nullptr;                             // close
-    ImageControl *image3 = nullptr;                                  // about
-    QLabel *label1 = nullptr, *label2 = nullptr, *label3 = nullptr;  // display lines
-    PaintBox *paintBox1 = nullptr;                                   // level meter
-    QListWidget *listBox1 = nullptr;                                 // song list
+    ImageControl *background = nullptr;
+    QLabel *startupHint = nullptr;  // shown only when start-up stops early
+    QFrame *windowButtons = nullptr;
+    SpeedButton *hideButton = nullptr;
+    SpeedButton *resizeButton = nullptr;  // enlarge / shrink
+    SpeedButton *closeButton = nullptr;
+    ImageControl *aboutPicture = nullptr;
+    QLabel *displayLine1 = nullptr, *displayLine2 = nullptr, *displayLine3 = nullptr;
+    PaintBox *levelMeter = nullptr;
+    QListWidget *songList = nullptr;
 
-    // Transport: new buffer, save, play, pause, stop/record, mode switch, open.
-    SpeedButton *speedButton16 = nullptr, *speedButton15 = nullptr, *speedButton11 = nullptr,
-                *speedButton12 = nullptr, *speedButton13 = nullptr, *speedButton29 = nullptr,
-                *speedButton6 = nullptr;
-    // Position back, previous song, next song, position forward.
-    SpeedButton *speedButton10 = nullptr, *speedButton35 = nullptr, *speedButton36 = nullptr,
-                *speedButton14 = nullptr;
-    QFrame *panel5 = nullptr;
-    Gauge *cGauge4 = nullptr;  // song progress
+    SpeedButton *newBufferButton = nullptr, *saveBufferButton = nullptr, *playButton = nullptr,
+                *pauseButton = nullptr, *stopRecordButton = nullptr, *modeSwitchButton = nullptr,
+                *openFilesButton = nullptr;
+    SpeedButton *skipBackButton = nullptr, *previousSongButton = nullptr, *nextSongButton = nullptr,
+                *skipForwardButton = nullptr;
+    QFrame *progressPanel = nullptr;
+    Gauge *songProgress = nullptr;
 
     // The fifteen caption buttons, by form number.
     std::map<int, SpeedButton *> captionButtons;
 
     std::array<SpeedButton *, 4> controllerButtons{};  // SpeedButton2..5
     std::array<SpeedButton *, 3> modeButtons{};        // SpeedButton20..22
-    QFrame *panel6 = nullptr;
+    QFrame *gaugePanel = nullptr;
     std::array<Gauge *, 4> controllerGauges{};  // CGauge1, CGauge2, CGauge3, CGauge5
-    Gauge *progressBar2 = nullptr;              // controller value bar
+    Gauge *valueBar = nullptr;                  // the selected controller's value
 
     std::array<QFrame *, 4> verticalPanels{};          // Panel1..4
     std::array<ImageControl *, 4> verticalThumbs{};    // Image6, Image8, Image9, Image10
     std::array<QFrame *, 3> horizontalPanels{};        // Panel7..9
     std::array<ImageControl *, 3> horizontalThumbs{};  // Image11, Image12, Image13
 
-    ImageControl *image7 = nullptr;                       // control panel
-    ImageControl *image4 = nullptr;                       // on-screen keyboard picture
-    PaintBox *paintBox2 = nullptr, *paintBox3 = nullptr;  // keyboard overlays
-    QListWidget *listBox2 = nullptr;                      // accompaniment list
+    ImageControl *controlPanel = nullptr;
+    ImageControl *keyboardPicture = nullptr;  // the unlit on-screen keyboard
+    PaintBox *litKeys = nullptr;              // the lit keys over the keyboard picture
+    QListWidget *accompList = nullptr;        // hidden: the eleven accompaniment files
 
     std::array<ImageControl *, 20> overlayImages{};  // created by start-up
 
-    QMenu *popupMenu1 = nullptr;
+    QMenu *popupMenu = nullptr;
     std::map<QString, QAction *> menuItems;  // by form name: "N2", "N5", ...
 
     // All nine slider and gauge panels, Panel1..Panel9 in order.

@@ -32,7 +32,7 @@ bool saveSettings(Program &p) {
 }
 
 bool saveAccompList(Program &p) {
-    QListWidget *list = p.controls.listBox2;
+    QListWidget *list = p.controls.accompList;
     if (!list) return true;  // no list was ever loaded: the file stays as it is
     QStringList accompaniments;
     for (int i = 0; i < list->count(); ++i)

@@ -25,29 +25,29 @@ QPixmap looseOrSkin(const Program &program, const QString &looseFile, const QStr
 void loadSkin(Program &p) {
     MainWindowControls &c = p.controls;
     const QPixmap background = looseOrSkin(p, "Piano.bmp", "B0");
-    c.image1->setPicture(background);
+    c.background->setPicture(background);
 
     const char *controllerFiles[] = {"51.bmp", "52.bmp", "53.bmp", "54.bmp"};
     const char *controllerNames[] = {"B16", "B17", "B18", "B29"};
     for (int i = 0; i < 4; ++i)
         c.controllerButtons[i]->setGlyph(looseOrSkin(p, controllerFiles[i], controllerNames[i]));
 
-    c.speedButton16->setGlyph(looseOrSkin(p, "21.bmp", "B7"));
-    c.speedButton15->setGlyph(looseOrSkin(p, "22.bmp", "B8"));
-    c.speedButton11->setGlyph(looseOrSkin(p, "23.bmp", "B9"));
-    c.speedButton12->setGlyph(looseOrSkin(p, "24.bmp", "B10"));
+    c.newBufferButton->setGlyph(looseOrSkin(p, "21.bmp", "B7"));
+    c.saveBufferButton->setGlyph(looseOrSkin(p, "22.bmp", "B8"));
+    c.playButton->setGlyph(looseOrSkin(p, "23.bmp", "B9"));
+    c.pauseButton->setGlyph(looseOrSkin(p, "24.bmp", "B10"));
     const bool record = p.state.recordMode != RecordPlay;
-    c.speedButton13->setGlyph(record ? looseOrSkin(p, "261.bmp", "B35") : looseOrSkin(p, "25.bmp", "B11"));
-    c.speedButton29->setGlyph(record ? looseOrSkin(p, "262.bmp", "B36") : looseOrSkin(p, "26.bmp", "B12"));
-    c.speedButton6->setGlyph(looseOrSkin(p, "27.bmp", "B5"));
+    c.stopRecordButton->setGlyph(record ? looseOrSkin(p, "261.bmp", "B35") : looseOrSkin(p, "25.bmp", "B11"));
+    c.modeSwitchButton->setGlyph(record ? looseOrSkin(p, "262.bmp", "B36") : looseOrSkin(p, "26.bmp", "B12"));
+    c.openFilesButton->setGlyph(looseOrSkin(p, "27.bmp", "B5"));
 
     const char *modeFiles[] = {"56.bmp", "57.bmp", "58.bmp"};
     const char *modeNames[] = {"B32", "B33", "B34"};
     for (int i = 0; i < 3; ++i)
         c.modeButtons[i]->setGlyph(looseOrSkin(p, modeFiles[i], modeNames[i]));
 
-    c.image3->setPicture(p.skinLibrary.bitmap("B37"));
-    c.image7->setPicture(p.skinLibrary.bitmap("B27"));
+    c.aboutPicture->setPicture(p.skinLibrary.bitmap("B37"));
+    c.controlPanel->setPicture(p.skinLibrary.bitmap("B27"));
     const QPixmap verticalThumb = p.skinLibrary.bitmap("B30");
     for (ImageControl *thumb : c.verticalThumbs)
         thumb->setPicture(verticalThumb);
@@ -76,14 +76,14 @@ void loadKeyPictures(Program &p, int kind) {
             }
         }
     } else if (kind == 2) {
-        c.speedButton16->setGlyph(defaults.bitmap(name(16)));
-        c.speedButton15->setGlyph(defaults.bitmap(name(17)));
-        c.speedButton11->setGlyph(defaults.bitmap(name(18)));
-        c.speedButton12->setGlyph(defaults.bitmap(name(19)));
+        c.newBufferButton->setGlyph(defaults.bitmap(name(16)));
+        c.saveBufferButton->setGlyph(defaults.bitmap(name(17)));
+        c.playButton->setGlyph(defaults.bitmap(name(18)));
+        c.pauseButton->setGlyph(defaults.bitmap(name(19)));
         const bool record = p.state.recordMode == RecordRecord;
-        c.speedButton13->setGlyph(defaults.bitmap(name(record ? 22 : 20)));
-        c.speedButton29->setGlyph(defaults.bitmap(name(record ? 23 : 21)));
-        c.speedButton6->setGlyph(defaults.bitmap(name(24)));
+        c.stopRecordButton->setGlyph(defaults.bitmap(name(record ? 22 : 20)));
+        c.modeSwitchButton->setGlyph(defaults.bitmap(name(record ? 23 : 21)));
+        c.openFilesButton->setGlyph(defaults.bitmap(name(24)));
         for (int i = 0; i < 4; ++i)
             c.controllerButtons[i]->setGlyph(defaults.bitmap(name(25 + i)));
         for (int i = 0; i < 3; ++i)
@@ -103,8 +103,8 @@ void applyColour(Program &p, int colour) {
     paint(c.window, base);
     for (QFrame *panel : c.numberedPanels())
         paint(panel, base);
-    c.cGauge4->setBackColour(base);
-    c.cGauge4->setBarColour(colourFromValue(colour + 100));
+    c.songProgress->setBackColour(base);
+    c.songProgress->setBarColour(colourFromValue(colour + 100));
     for (auto &[number, button] : c.captionButtons)
         button->setTextColour(base);
     QPalette hint = QToolTip::palette();
@@ -122,28 +122,28 @@ void applyPlainPictures(Program &p, int value) {
     MainWindowControls &c = p.controls;
     if (value == 1) {
         p.settings.writeString("Set", "PicFlat", "1");
-        c.image3->clearPicture();
-        c.image7->clearPicture();
-        c.image3->setToolTip(QStringLiteral("关于我们"));
+        c.aboutPicture->clearPicture();
+        c.controlPanel->clearPicture();
+        c.aboutPicture->setToolTip(QStringLiteral("关于我们"));
     } else if (value == 0) {
         p.settings.writeString("Set", "PicFlat", "0");
-        c.image3->setPicture(p.skinLibrary.bitmap("B37"));
-        c.image7->setPicture(p.skinLibrary.bitmap("B27"));
-        c.image3->setToolTip(QString());
+        c.aboutPicture->setPicture(p.skinLibrary.bitmap("B37"));
+        c.controlPanel->setPicture(p.skinLibrary.bitmap("B27"));
+        c.aboutPicture->setToolTip(QString());
     }
 }
 
 void showModePictures(Program &p, bool recordMode) {
     MainWindowControls &c = p.controls;
     if (p.state.enlarged) {
-        c.speedButton13->setGlyph(p.defaultLibrary.bitmap(recordMode ? "BEIFENB22" : "BEIFENB20"));
-        c.speedButton29->setGlyph(p.defaultLibrary.bitmap(recordMode ? "BEIFENB23" : "BEIFENB21"));
+        c.stopRecordButton->setGlyph(p.defaultLibrary.bitmap(recordMode ? "BEIFENB22" : "BEIFENB20"));
+        c.modeSwitchButton->setGlyph(p.defaultLibrary.bitmap(recordMode ? "BEIFENB23" : "BEIFENB21"));
     } else if (recordMode) {
-        c.speedButton29->setGlyph(looseOrSkin(p, "262.bmp", "B36"));
-        c.speedButton13->setGlyph(looseOrSkin(p, "261.bmp", "B35"));
+        c.modeSwitchButton->setGlyph(looseOrSkin(p, "262.bmp", "B36"));
+        c.stopRecordButton->setGlyph(looseOrSkin(p, "261.bmp", "B35"));
     } else {
-        c.speedButton13->setGlyph(looseOrSkin(p, "25.bmp", "B11"));
-        c.speedButton29->setGlyph(looseOrSkin(p, "26.bmp", "B12"));
+        c.stopRecordButton->setGlyph(looseOrSkin(p, "25.bmp", "B11"));
+        c.modeSwitchButton->setGlyph(looseOrSkin(p, "26.bmp", "B12"));
     }
 }
 

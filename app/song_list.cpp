@@ -22,7 +22,7 @@ QString fileNameOf(const QString &path) {
 }
 
 void fillList(Program &p, const QStringList &paths) {
-    QListWidget *list = p.controls.listBox1;
+    QListWidget *list = p.controls.songList;
     list->clear();
     p.state.songPaths.clear();
     for (const QString &path : paths) {
@@ -41,18 +41,18 @@ void loadAndStart(Program &p, int row) {
     p.engine.call(MDRV_SET_SONG_VELOCITY, Transport::songVelocityScale(p));
     p.engine.call(MDRV_START_SONG);
     p.state.tickCount = 92;
-    p.controls.cGauge4->setMaximum(p.engine.call(MDRV_GET_SONG_LENGTH));
+    p.controls.songProgress->setMaximum(p.engine.call(MDRV_GET_SONG_LENGTH));
 }
 
 void doubleClick(Program &p, int row) {
-    if (row < 0 || row >= p.controls.listBox1->count()) return;
+    if (row < 0 || row >= p.controls.songList->count()) return;
     loadAndStart(p, row);
     DisplayView::setView(p, ViewLevelMeter);
     p.state.playState = PlayPlaying;
 }
 
 void next(Program &p) {
-    QListWidget *list = p.controls.listBox1;
+    QListWidget *list = p.controls.songList;
     const int row = list->currentRow() + 1;
     if (row >= list->count()) return;
     loadAndStart(p, row);
@@ -61,7 +61,7 @@ void next(Program &p) {
 }
 
 void previous(Program &p) {
-    QListWidget *list = p.controls.listBox1;
+    QListWidget *list = p.controls.songList;
     const int row = list->currentRow() - 1;
     if (row < 0) return;
     loadAndStart(p, row);
@@ -90,23 +90,23 @@ void openFiles(Program &p) {
         }
         p.settings.writeString("Directory", "OpenPath", first.absolutePath());
         p.state.display.firstChosenFile = chosen.first();
-        p.controls.listBox1->setCurrentRow(0);
+        p.controls.songList->setCurrentRow(0);
         p.state.playState = PlayFilesChosen;
         return;
     }
 }
 
 void hoverPrevious(Program &p) {
-    const int row = p.controls.listBox1->currentRow();
+    const int row = p.controls.songList->currentRow();
     if (row > 0 && row - 1 < p.state.songPaths.size())
-        p.controls.label1->setText(QStringLiteral("上一曲:") + fileNameOf(p.state.songPaths[row - 1]));
+        p.controls.displayLine1->setText(QStringLiteral("上一曲:") + fileNameOf(p.state.songPaths[row - 1]));
     p.state.progressShown = false;
 }
 
 void hoverNext(Program &p) {
-    const int row = p.controls.listBox1->currentRow() + 1;
-    if (row >= p.controls.listBox1->count() || row >= p.state.songPaths.size()) return;
-    p.controls.label1->setText(QStringLiteral("下一曲:") + fileNameOf(p.state.songPaths[row]));
+    const int row = p.controls.songList->currentRow() + 1;
+    if (row >= p.controls.songList->count() || row >= p.state.songPaths.size()) return;
+    p.controls.displayLine1->setText(QStringLiteral("下一曲:") + fileNameOf(p.state.songPaths[row]));
     p.state.progressShown = false;
 }
 

@@ -114,13 +114,13 @@ void loadSongList(Program &p) {
     const QStringList lines = ListFile::read(path).mid(0, kMaxSongs);
     p.state.songPaths = lines;
     for (const QString &line : lines)
-        p.controls.listBox1->addItem(QFileInfo(line).fileName());
-    p.controls.listBox1->setCurrentRow(-1);
+        p.controls.songList->addItem(QFileInfo(line).fileName());
+    p.controls.songList->setCurrentRow(-1);
 }
 
 void loadAccompList(Program &p) {
     const QString path = p.state.paths.accompListFile;
-    QListWidget *list = p.controls.listBox2;
+    QListWidget *list = p.controls.accompList;
     if (!fileExists(path)) {
         ListFile::createEmpty(path);
         return;
@@ -196,7 +196,7 @@ bool runCreate(Program &p) {
     setUpHints(p);
 
     Skin::loadKeyPictures(p, 1);
-    c.image4->setPicture(p.defaultLibrary.bitmap("BEIFENB13"));
+    c.keyboardPicture->setPicture(p.defaultLibrary.bitmap("BEIFENB13"));
     state.enlarged = false;
     state.tickCount = 0;
     return true;

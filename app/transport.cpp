@@ -30,7 +30,7 @@ void playBuffer(Program &p) {
         s.playState = PlayPaused;
     }
     p.engine.call(MDRV_PLAY_BUFFER);
-    p.controls.listBox1->setEnabled(false);
+    p.controls.songList->setEnabled(false);
     s.recordMode = RecordPlayback;
 }
 
@@ -45,7 +45,7 @@ void playSong(Program &p) {
     if (s.playState == PlayFilesChosen) {
         const QByteArray path = s.display.firstChosenFile.toUtf8();
         p.engine.call(MDRV_LOAD_SONG, device, path.constData());
-        p.controls.cGauge4->setMaximum(p.engine.call(MDRV_GET_SONG_LENGTH));
+        p.controls.songProgress->setMaximum(p.engine.call(MDRV_GET_SONG_LENGTH));
         p.engine.call(MDRV_SET_SONG_VELOCITY, songVelocityScale(p));
         p.engine.call(MDRV_START_SONG);
         s.tickCount = 92;
@@ -87,7 +87,7 @@ void pause(Program &p) {
     if (s.recordMode != RecordPlay) {
         resumeIfPaused(p);
         s.recordMode = RecordRecord;
-        p.controls.listBox1->setEnabled(true);
+        p.controls.songList->setEnabled(true);
         p.engine.call(MDRV_STOP_BUFFER);
     } else if (s.playState == PlayPlaying) {
         p.engine.call(MDRV_PAUSE_SONG);
@@ -104,7 +104,7 @@ void stopOrRecord(Program &p) {
     if (s.recordMode != RecordPlay) {
         resumeIfPaused(p);
         p.engine.call(MDRV_START_RECORDING);
-        p.controls.listBox1->setEnabled(true);
+        p.controls.songList->setEnabled(true);
         s.recordMode = RecordRecord;
         return;
     }

@@ -92,26 +92,26 @@ QString pauseHoverText(const ProgramState &s) {
 void wireButtons(Program &p) {
     MainWindowControls &c = p.controls;
     Program *program = &p;
-    onClick(c.speedButton11, [program] { Transport::play(*program); });
-    onClick(c.speedButton12, [program] { Transport::pause(*program); });
-    onClick(c.speedButton13, [program] { Transport::stopOrRecord(*program); });
-    onClick(c.speedButton29, [program] { Transport::switchMode(*program); });
+    onClick(c.playButton, [program] { Transport::play(*program); });
+    onClick(c.pauseButton, [program] { Transport::pause(*program); });
+    onClick(c.stopRecordButton, [program] { Transport::stopOrRecord(*program); });
+    onClick(c.modeSwitchButton, [program] { Transport::switchMode(*program); });
     // Buttons act on a release inside them after a press on them: a release elsewhere opens nothing.
-    onClick(c.speedButton6, [program] { SongList::openFiles(*program); });
-    onClick(c.speedButton16, [program] { ContextMenu::newBuffer(*program); });
-    onClick(c.speedButton15, [program] { ContextMenu::saveBuffer(*program); });
-    onClick(c.speedButton10, [program] { Transport::skipBack(*program); });
-    onClick(c.speedButton14, [program] { Transport::skipForward(*program); });
-    onClick(c.speedButton35, [program] { SongList::previous(*program); });
-    onClick(c.speedButton36, [program] { SongList::next(*program); });
+    onClick(c.openFilesButton, [program] { SongList::openFiles(*program); });
+    onClick(c.newBufferButton, [program] { ContextMenu::newBuffer(*program); });
+    onClick(c.saveBufferButton, [program] { ContextMenu::saveBuffer(*program); });
+    onClick(c.skipBackButton, [program] { Transport::skipBack(*program); });
+    onClick(c.skipForwardButton, [program] { Transport::skipForward(*program); });
+    onClick(c.previousSongButton, [program] { SongList::previous(*program); });
+    onClick(c.nextSongButton, [program] { SongList::next(*program); });
     onClick(c.captionButton(8), [program] { Transport::speedUp(*program); });
     onClick(c.captionButton(9), [program] { Transport::speedDown(*program); });
     onClick(c.captionButton(31), [program] { Transport::toggleLoop(*program); });
-    QObject::connect(c.listBox1, &QListWidget::itemDoubleClicked, c.listBox1,
+    QObject::connect(c.songList, &QListWidget::itemDoubleClicked, c.songList,
                      [program](QListWidgetItem *item) {
-                         SongList::doubleClick(*program, program->controls.listBox1->row(item));
+                         SongList::doubleClick(*program, program->controls.songList->row(item));
                      });
-    QObject::connect(c.image1, &ImageControl::clicked, c.image1,
+    QObject::connect(c.background, &ImageControl::clicked, c.background,
                      [program] { DisplayView::setView(*program, ViewLevelMeter); });
 }
 
@@ -122,20 +122,20 @@ void wireStatusHovers(Program &p) {
         const QString t = QString::fromUtf8(text);
         onHover(b, [program, t] { DisplayLines::renderStatus(*program, t); });
     };
-    status(c.speedButton16, "新建文件LD");
-    status(c.speedButton15, " 保存文件...LD");
-    onHover(c.speedButton11,
+    status(c.newBufferButton, "新建文件LD");
+    status(c.saveBufferButton, " 保存文件...LD");
+    onHover(c.playButton,
             [program] { DisplayLines::renderStatus(*program, playHoverText(program->state)); });
-    onHover(c.speedButton12,
+    onHover(c.pauseButton,
             [program] { DisplayLines::renderStatus(*program, pauseHoverText(program->state)); });
-    onHover(c.speedButton13, [program] {
+    onHover(c.stopRecordButton, [program] {
         DisplayLines::renderStatus(*program, program->state.recordMode != RecordPlay
                                                  ? QStringLiteral("开始录音...LD")
                                                  : QStringLiteral("终止演奏...LD"));
     });
-    status(c.speedButton6, "打开文件...LD");
-    status(c.speedButton14, "进度+...LD");
-    status(c.speedButton10, "进度-...LD");
+    status(c.openFilesButton, "打开文件...LD");
+    status(c.skipForwardButton, "进度+...LD");
+    status(c.skipBackButton, "进度-...LD");
     const std::pair<int, const char *> captionTexts[] = {
         {8, "速度+...LD"},      {9, "速度-...LD"},        {18, "查看通道-..LRD "},  {7, "原始音调 +LD"},
         {24, " 原始速度...LD"}, {25, "演奏音色下一个LD"}, {27, "演奏音色上一个LD"}, {23, "演奏音色选一个LD"},
@@ -145,13 +145,13 @@ void wireStatusHovers(Program &p) {
     for (const auto &[number, text] : captionTexts)
         if (c.captionButtons.count(number)) status(c.captionButton(number), text);
 
-    onHover(c.speedButton29, [program] {
-        program->controls.label1->setText(program->state.recordMode != RecordPlay
+    onHover(c.modeSwitchButton, [program] {
+        program->controls.displayLine1->setText(program->state.recordMode != RecordPlay
                                               ? QStringLiteral(" 播放模式...LD")
                                               : QStringLiteral(" 录制模式...LD"));
     });
-    onHover(c.speedButton35, [program] { SongList::hoverPrevious(*program); });
-    onHover(c.speedButton36, [program] { SongList::hoverNext(*program); });
+    onHover(c.previousSongButton, [program] { SongList::hoverPrevious(*program); });
+    onHover(c.nextSongButton, [program] { SongList::hoverNext(*program); });
 }
 
 void wireOtherHovers(Program &p, MouseRouter *router) {
@@ -161,7 +161,7 @@ void wireOtherHovers(Program &p, MouseRouter *router) {
         const QString text = QStringLiteral("控制按钮%1.LD ").arg(i + 1);
         onHover(c.controllerButtons[i], [program, text] { DisplayLines::renderControllers(*program, text); });
     }
-    router->onEnter(c.progressBar2, [program] {
+    router->onEnter(c.valueBar, [program] {
         DisplayLines::renderControllers(*program, QStringLiteral("数值控制.LRU "));
     });
     if (c.captionButtons.count(32))
@@ -173,7 +173,7 @@ void wireOtherHovers(Program &p, MouseRouter *router) {
         const QString text = QString::fromUtf8(modeTexts[i]);
         onHover(c.modeButtons[i], [program, text] { DisplayLines::renderPanel(*program, text); });
     }
-    router->onEnter(c.image7,
+    router->onEnter(c.controlPanel,
                     [program] { DisplayLines::renderPanel(*program, QStringLiteral("控制面板LRM ")); });
     if (c.captionButtons.count(34))
         onHover(c.captionButton(34),
@@ -191,34 +191,34 @@ void wireOtherHovers(Program &p, MouseRouter *router) {
         router->onEnter(c.horizontalPanels[i],
                         [program, text] { DisplayLines::renderSliders(*program, text); });
     }
-    router->onEnter(c.image3,
+    router->onEnter(c.aboutPicture,
                     [program] { DisplayLines::renderIdle(*program, QStringLiteral("关于我们...LRD")); });
-    router->onEnter(c.panel5, [program] { program->state.progressShown = true; });
+    router->onEnter(c.progressPanel, [program] { program->state.progressShown = true; });
 }
 
 void wireDisplay(Program &p, MouseRouter *router) {
     MainWindowControls &c = p.controls;
     Program *program = &p;
-    for (QLabel *line : {c.label1, c.label2, c.label3})
+    for (QLabel *line : {c.displayLine1, c.displayLine2, c.displayLine3})
         router->onPress(line, [program](QPoint) { DisplayView::setView(*program, ViewSongList); });
-    router->onDoubleClick(c.paintBox1, [program] { DisplayView::setView(*program, ViewTextLines); });
-    router->onPress(c.panel5, [program](QPoint at) {
-        Transport::seek(*program, at.x(), program->controls.panel5->width());
+    router->onDoubleClick(c.levelMeter, [program] { DisplayView::setView(*program, ViewTextLines); });
+    router->onPress(c.progressPanel, [program](QPoint at) {
+        Transport::seek(*program, at.x(), program->controls.progressPanel->width());
     });
-    c.paintBox1->onPaint = [program](QPainter &painter) {
+    c.levelMeter->onPaint = [program](QPainter &painter) {
         LevelMeter::paint(painter, program->state.display, program->state.enlarged);
     };
     DisplayLines::setLines(p, DisplayLines::idleLine(1), DisplayLines::idleLine(2),
                            DisplayLines::idleLine(3));
 
     // The list reads like the text lines: their font and colours, long names cut at the right edge.
-    QListWidget *list = c.listBox1;
+    QListWidget *list = c.songList;
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setTextElideMode(Qt::ElideNone);
     list->setFrameShape(QFrame::NoFrame);
-    list->setFont(c.label1->font());
+    list->setFont(c.displayLine1->font());
     QPalette palette = list->palette();
-    palette.setColor(QPalette::Text, c.label1->palette().color(QPalette::WindowText));
+    palette.setColor(QPalette::Text, c.displayLine1->palette().color(QPalette::WindowText));
     palette.setColor(QPalette::Highlight, QColor(0xC8, 0xFF, 0xC8));
     palette.setColor(QPalette::HighlightedText, QColor(0x00, 0x40, 0x00));
     list->setPalette(palette);

@@ -72,7 +72,7 @@ void BM_TimerTick(benchmark::State &state) {
     window.show();
     Program &p = window.program();
     p.state.songPaths = {song};
-    p.controls.listBox1->addItem("dense.mid");
+    p.controls.songList->addItem("dense.mid");
     SongList::doubleClick(p, 0);
 
     std::vector<double> micros;

@@ -52,7 +52,7 @@ void AccompPage::chooseFile() {
     const QString file = chosen.first();
     path = file.toStdString();
     // The main window's hidden list carries the same paths to the list file at shutdown.
-    QListWidget *panelList = c.program.controls.listBox2;
+    QListWidget *panelList = c.program.controls.accompList;
     if (panelList) {
         if (QListWidgetItem *item = panelList->item(entry)) item->setText(file);
         panelList->setCurrentRow(0);

@@ -24,10 +24,10 @@ bool holdsBackground(const QString &path) {
 void putEnlargedPicturesBack(Program &p) {
     MainWindowControls &c = p.controls;
     Skin::loadKeyPictures(p, 1);
-    c.image4->setPicture(p.defaultLibrary.bitmap("BEIFENB14"));
-    c.image1->setPicture(p.defaultLibrary.bitmap("BEIFENB15"));
+    c.keyboardPicture->setPicture(p.defaultLibrary.bitmap("BEIFENB14"));
+    c.background->setPicture(p.defaultLibrary.bitmap("BEIFENB15"));
     Skin::loadKeyPictures(p, 2);
-    c.image7->clearPicture();
+    c.controlPanel->clearPicture();
     Skin::applyFlatButtons(p, p.defaultLibrary.holds("Flig") ? 1 : 0);
 }
 

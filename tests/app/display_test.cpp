@@ -12,7 +12,7 @@ namespace {
 class DisplayTest : public WindowTest {
   protected:
     QStringList lines() {
-        return {controls().label1->text(), controls().label2->text(), controls().label3->text()};
+        return {controls().displayLine1->text(), controls().displayLine2->text(), controls().displayLine3->text()};
     }
     void hover(QWidget *w) {
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
@@ -23,7 +23,7 @@ class DisplayTest : public WindowTest {
 TEST_F(DisplayTest, StartsWithTheIdleTextsAndTheMeter) {
     EXPECT_EQ(lines(), (QStringList{"Keyloom20", DisplayLines::idleLine(2), "2002-6-23 12：24"}));
     EXPECT_EQ(state().displayView, ViewLevelMeter);
-    EXPECT_TRUE(controls().paintBox1->isVisibleTo(window.get()));
+    EXPECT_TRUE(controls().levelMeter->isVisibleTo(window.get()));
 }
 
 TEST_F(DisplayTest, StatusLinesShowTheEngineStates) {
@@ -78,43 +78,43 @@ TEST_F(DisplayTest, MouseOverTextsFollowTheTransportState) {
     for (const Case &c : cases) {
         state().recordMode = c.recordMode;
         state().playState = c.playState;
-        hover(controls().speedButton11);
+        hover(controls().playButton);
         EXPECT_EQ(lines()[0], QString::fromUtf8(c.play));
-        hover(controls().speedButton12);
+        hover(controls().pauseButton);
         EXPECT_EQ(lines()[0], QString::fromUtf8(c.pause));
-        hover(controls().speedButton13);
+        hover(controls().stopRecordButton);
         EXPECT_EQ(lines()[0], QString::fromUtf8(c.stop));
     }
     // The mode switch only sets line 1.
     state().progressShown = true;
-    hover(controls().speedButton29);
+    hover(controls().modeSwitchButton);
     EXPECT_EQ(lines()[0], " 播放模式...LD");
     EXPECT_TRUE(state().progressShown);
     hover(controls().verticalPanels[1]);
     EXPECT_EQ(lines()[0], "演奏音量..[请拖动]");
-    hover(controls().image3);
+    hover(controls().aboutPicture);
     EXPECT_EQ(lines()[0], "Keyloom20");
-    hover(controls().panel5);
+    hover(controls().progressPanel);
     EXPECT_TRUE(state().progressShown);
 }
 
 TEST_F(DisplayTest, PreviousAndNextSongTexts) {
     state().songPaths = {"/a/one.mid", "/a/two.mid", "/a/three.mid"};
     for (const QString &path : state().songPaths)
-        controls().listBox1->addItem(QFileInfo(path).fileName());
+        controls().songList->addItem(QFileInfo(path).fileName());
 
     // No row selected: row 0 counts as next; there is no previous.
-    controls().label1->setText("old");
+    controls().displayLine1->setText("old");
     SongList::hoverPrevious(program());
     EXPECT_EQ(lines()[0], "old");
     SongList::hoverNext(program());
     EXPECT_EQ(lines()[0], "下一曲:one.mid");
 
-    controls().listBox1->setCurrentRow(1);
+    controls().songList->setCurrentRow(1);
     SongList::hoverPrevious(program());
     EXPECT_EQ(lines()[0], "上一曲:one.mid");
 
-    controls().listBox1->setCurrentRow(2);
+    controls().songList->setCurrentRow(2);
     state().progressShown = true;
     SongList::hoverNext(program());
     EXPECT_EQ(lines()[0], "上一曲:one.mid");
@@ -123,11 +123,11 @@ TEST_F(DisplayTest, PreviousAndNextSongTexts) {
 
 TEST_F(DisplayTest, ViewsFollowTheirCallers) {
     DisplayView::setView(program(), ViewTextLines);
-    QTest::mouseClick(controls().label2, Qt::LeftButton);
+    QTest::mouseClick(controls().displayLine2, Qt::LeftButton);
     EXPECT_EQ(state().displayView, ViewSongList);
-    EXPECT_TRUE(controls().listBox1->isVisibleTo(window.get()));
+    EXPECT_TRUE(controls().songList->isVisibleTo(window.get()));
     DisplayView::setView(program(), ViewLevelMeter);
-    QTest::mouseDClick(controls().paintBox1, Qt::LeftButton);
+    QTest::mouseDClick(controls().levelMeter, Qt::LeftButton);
     EXPECT_EQ(state().displayView, ViewTextLines);
     controls().menuItems.at("N14")->trigger();
     EXPECT_EQ(state().displayView, ViewSongList);

@@ -71,22 +71,22 @@ TEST_F(MainTimerTest, BufferIsFullAboveItsLastSlot) {
     ASSERT_EQ(engine(MDRV_GET_BUFFER_COUNT), MainTimer::kBufferFullCount);
     tick();
     EXPECT_EQ(state().displayView, ViewLevelMeter);
-    EXPECT_EQ(controls().label1->palette().color(QPalette::Window), QColor(0, 0x80, 0));
+    EXPECT_EQ(controls().displayLine1->palette().color(QPalette::Window), QColor(0, 0x80, 0));
 
     program().engine.sME1(0xB0, 1, 0);
     ASSERT_EQ(engine(MDRV_GET_BUFFER_COUNT), MainTimer::kBufferFullCount + 1);
     tick();
     EXPECT_EQ(state().displayView, ViewTextLines);
-    EXPECT_EQ(controls().label1->text(), "警告!");
-    EXPECT_EQ(controls().label2->text(), "录音缓冲已满!");
-    EXPECT_EQ(controls().label3->text(), "   请新建缓冲.");
-    EXPECT_EQ(controls().label1->palette().color(QPalette::Window), QColor(0x80, 0, 0));
+    EXPECT_EQ(controls().displayLine1->text(), "警告!");
+    EXPECT_EQ(controls().displayLine2->text(), "录音缓冲已满!");
+    EXPECT_EQ(controls().displayLine3->text(), "   请新建缓冲.");
+    EXPECT_EQ(controls().displayLine1->palette().color(QPalette::Window), QColor(0x80, 0, 0));
 
     // Emptied: the lamp and the green come back; the warning texts stay until something is rendered.
     engine(MDRV_CLEAR_BUFFER);
     tick();
-    EXPECT_EQ(controls().label1->palette().color(QPalette::Window), QColor(0, 0x80, 0));
-    EXPECT_EQ(controls().label1->text(), "警告!");
+    EXPECT_EQ(controls().displayLine1->palette().color(QPalette::Window), QColor(0, 0x80, 0));
+    EXPECT_EQ(controls().displayLine1->text(), "警告!");
 }
 
 TEST_F(MainTimerTest, LosingTheWindowReleasesTheKeysOnce) {
@@ -98,7 +98,7 @@ TEST_F(MainTimerTest, LosingTheWindowReleasesTheKeysOnce) {
     tick(false);
     EXPECT_EQ(releases, 1);
     EXPECT_EQ(state().display.lampColour, QColor(0x80, 0x80, 0x80));
-    EXPECT_EQ(controls().listBox1->palette().color(QPalette::Base), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(controls().songList->palette().color(QPalette::Base), QColor(0x80, 0x80, 0x80));
     tick(true);
     tick(false);
     EXPECT_EQ(releases, 2);

@@ -51,9 +51,9 @@ class SongListTest : public WindowTest {
 TEST_F(SongListTest, OpeningFillsTheListAndTheFilesFile) {
     const QStringList paths = songs(3);
     fillList(paths);
-    EXPECT_EQ(controls().listBox1->count(), 3);
-    EXPECT_EQ(controls().listBox1->item(1)->text(), "song1.mid");
-    EXPECT_EQ(controls().listBox1->currentRow(), 0);
+    EXPECT_EQ(controls().songList->count(), 3);
+    EXPECT_EQ(controls().songList->item(1)->text(), "song1.mid");
+    EXPECT_EQ(controls().songList->currentRow(), 0);
     EXPECT_EQ(state().songPaths, paths);
     EXPECT_EQ(ListFile::read(state().paths.songListFile), paths);
     EXPECT_EQ(state().playState, PlayFilesChosen);
@@ -67,7 +67,7 @@ TEST_F(SongListTest, OpeningFillsTheListAndTheFilesFile) {
 }
 
 TEST_F(SongListTest, OpenButtonActsOnlyOnAReleaseInsideIt) {
-    SpeedButton *open = controls().speedButton6;
+    SpeedButton *open = controls().openFilesButton;
     QTest::mousePress(open, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(open, Qt::LeftButton, {}, QPoint(60, 5));
     EXPECT_TRUE(dialogs.openFolders.empty());
@@ -84,12 +84,12 @@ TEST_F(SongListTest, AtMostAHundredFiles) {
     QFile::copy(writeSong("f0.mid", 1), hundred[0]);
     fillList(hundred.mid(0, 100));
     EXPECT_TRUE(dialogs.boxes.empty());
-    EXPECT_EQ(controls().listBox1->count(), 100);
+    EXPECT_EQ(controls().songList->count(), 100);
 
     fillList(hundred);
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, "你选择了大于100个文件，多余的文件将被忽略");
-    EXPECT_EQ(controls().listBox1->count(), 100);
+    EXPECT_EQ(controls().songList->count(), 100);
     EXPECT_EQ(state().songPaths.last(), hundred[99]);
 }
 
@@ -112,23 +112,23 @@ TEST_F(SongListTest, AnUnreadableFirstFileBringsTheDialogBackAndCancelEndsIt) {
 
 TEST_F(SongListTest, NextAndPreviousStopAtTheEnds) {
     fillList(songs(3));
-    QListWidget *list = controls().listBox1;
+    QListWidget *list = controls().songList;
     list->setCurrentRow(-1);
     state().playState = PlayIdle;
-    controls().speedButton35->click();
+    controls().previousSongButton->click();
     EXPECT_EQ(list->currentRow(), -1);
     EXPECT_EQ(state().playState, PlayIdle);
-    controls().speedButton36->click();  // no selection: the first row
+    controls().nextSongButton->click();  // no selection: the first row
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(state().playState, PlayPlaying);
-    controls().speedButton35->click();
+    controls().previousSongButton->click();
     EXPECT_EQ(list->currentRow(), 0);
     list->setCurrentRow(2);
     state().playState = PlayStopped;
-    controls().speedButton36->click();
+    controls().nextSongButton->click();
     EXPECT_EQ(list->currentRow(), 2);
     EXPECT_EQ(state().playState, PlayStopped);
-    controls().speedButton35->click();
+    controls().previousSongButton->click();
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_EQ(state().tickCount, 92);
 
@@ -144,15 +144,15 @@ TEST_F(SongListTest, PlayAfterOpeningLoadsTheFirstFileAndStopThenPlayRestarts) {
     const QStringList paths = songs(1);
     if (!engineReadsSongs(paths[0])) GTEST_SKIP() << "this engine reads no songs";
     fillList(paths);
-    controls().speedButton11->click();
+    controls().playButton->click();
     EXPECT_EQ(state().playState, PlayPlaying);
     EXPECT_EQ(state().tickCount, 92);
-    EXPECT_GT(controls().cGauge4->maximum(), 0);
+    EXPECT_GT(controls().songProgress->maximum(), 0);
     ASSERT_TRUE(tickUntil([&] { return notesPlayed().size() >= 1; }, 1000));
-    controls().speedButton13->click();
+    controls().stopRecordButton->click();
     EXPECT_EQ(state().playState, PlayStopped);
     const size_t before = notesPlayed().size();
-    controls().speedButton11->click();
+    controls().playButton->click();
     ASSERT_TRUE(tickUntil([&] { return notesPlayed().size() > before; }, 1000));
     EXPECT_EQ(notesPlayed()[before], 60);  // from the beginning again
 }
@@ -163,11 +163,11 @@ TEST_F(SongListTest, EndOfSongAdvancesUntilTheLastRow) {
     fillList(paths);
     SongList::doubleClick(program(), 0);
     // Both songs play through, then nothing more is loaded.
-    ASSERT_TRUE(tickUntil([&] { return controls().listBox1->currentRow() == 1; }, 3000));
+    ASSERT_TRUE(tickUntil([&] { return controls().songList->currentRow() == 1; }, 3000));
     EXPECT_EQ(state().tickCount, 90);
     ASSERT_TRUE(tickUntil([&] { return notesPlayed().size() >= 4 && engine(MDRV_GET_SONG_POS) == 0; }, 3000));
     tickUntil([] { return false; }, 500);
-    EXPECT_EQ(controls().listBox1->currentRow(), 1);
+    EXPECT_EQ(controls().songList->currentRow(), 1);
     EXPECT_EQ(engine(MDRV_GET_SONG_POS), 0);
     EXPECT_EQ(notesPlayed(), (std::vector<int>{60, 61, 60, 61}));
 }
@@ -200,21 +200,21 @@ TEST_F(SongListTest, LoopLeavesAStoppedSongStopped) {
 }
 
 TEST_F(SongListTest, RecordedKeysPlayBackUntilTheTimerEndsPlayback) {
-    controls().speedButton29->click();  // record mode
-    controls().speedButton13->click();  // record
+    controls().modeSwitchButton->click();  // record mode
+    controls().stopRecordButton->click();  // record
     program().engine.sME1(0x90, 64, 100);
     runFor(120);
     program().engine.sME1(0x90, 64, 0);
     ASSERT_GT(engine(MDRV_GET_BUFFER_COUNT), 0);
 
     const size_t before = notesPlayed().size();
-    controls().speedButton11->click();
+    controls().playButton->click();
     EXPECT_EQ(state().recordMode, RecordPlayback);
-    EXPECT_FALSE(controls().listBox1->isEnabled());
-    controls().speedButton29->click();  // refused while the buffer plays back
+    EXPECT_FALSE(controls().songList->isEnabled());
+    controls().modeSwitchButton->click();  // refused while the buffer plays back
     EXPECT_EQ(state().recordMode, RecordPlayback);
     ASSERT_TRUE(tickUntil([&] { return state().recordMode == RecordRecord; }, 3000));
-    EXPECT_TRUE(controls().listBox1->isEnabled());
+    EXPECT_TRUE(controls().songList->isEnabled());
     const std::vector<int> notes = notesPlayed();
     ASSERT_GT(notes.size(), before);
     EXPECT_EQ(notes.back(), 64);

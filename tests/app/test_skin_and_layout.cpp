@@ -37,9 +37,9 @@ TEST(Skin, ALooseBitmapOverridesTheSkinInTheNormalLayoutOnly) {
     RunningWindow run(installation);
     ASSERT_TRUE(run.start());
     run.show();
-    SpeedButton *play = run.controls().speedButton11;
+    SpeedButton *play = run.controls().playButton;
     EXPECT_EQ(colourAt(play->glyph()), QColor(Qt::red));
-    EXPECT_EQ(colourAt(run.controls().speedButton12->glyph()), colourOf("B10"));
+    EXPECT_EQ(colourAt(run.controls().pauseButton->glyph()), colourOf("B10"));
 
     Layout::enlarge(run.program());
     EXPECT_EQ(colourAt(play->glyph()), colourOf("BEIFENB18"));
@@ -53,17 +53,17 @@ TEST(Skin, PlainPicturesOptionRemovesOrRestoresTheAboutAndPanelPictures) {
     RunningWindow run(installation);
     ASSERT_TRUE(run.start());
     MainWindowControls &c = run.controls();
-    EXPECT_FALSE(c.image3->hasPicture());  // default: plain
-    EXPECT_FALSE(c.image7->hasPicture());
+    EXPECT_FALSE(c.aboutPicture->hasPicture());  // default: plain
+    EXPECT_FALSE(c.controlPanel->hasPicture());
 
     Skin::applyPlainPictures(run.program(), 0);
-    EXPECT_EQ(colourAt(c.image3->picture()), colourOf("B37"));
-    EXPECT_EQ(colourAt(c.image7->picture()), colourOf("B27"));
-    EXPECT_TRUE(c.image3->toolTip().isEmpty());
+    EXPECT_EQ(colourAt(c.aboutPicture->picture()), colourOf("B37"));
+    EXPECT_EQ(colourAt(c.controlPanel->picture()), colourOf("B27"));
+    EXPECT_TRUE(c.aboutPicture->toolTip().isEmpty());
     EXPECT_TRUE(installation.settingsText().contains("PicFlat=0\n"));
 
     Skin::applyPlainPictures(run.program(), 7);  // not an option: nothing changes
-    EXPECT_TRUE(c.image3->hasPicture());
+    EXPECT_TRUE(c.aboutPicture->hasPicture());
     EXPECT_TRUE(installation.settingsText().contains("PicFlat=0\n"));
     run.window().shutdown();
 }
@@ -77,8 +77,8 @@ TEST(Skin, ColourReachesWindowPanelsAndProgressGauge) {
     EXPECT_EQ(run.window().palette().color(QPalette::Window), QColor(255, 0, 0));
     for (QFrame *panel : c.numberedPanels())
         EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(255, 0, 0));
-    EXPECT_EQ(c.cGauge4->backColour(), QColor(255, 0, 0));
-    EXPECT_EQ(c.cGauge4->barColour(), Skin::colourFromValue(255 + 100));
+    EXPECT_EQ(c.songProgress->backColour(), QColor(255, 0, 0));
+    EXPECT_EQ(c.songProgress->barColour(), Skin::colourFromValue(255 + 100));
     EXPECT_EQ(c.captionButton(8)->textColour(), QColor(255, 0, 0));
     run.window().shutdown();
 }
@@ -96,27 +96,27 @@ TEST(Layout, EnlargeClampsAtTheScreenCornerAndShrinkMovesBack) {
     EXPECT_EQ(run.window().pos(), QPoint(0, 0));
     EXPECT_EQ(run.window().size(), QSize(675, 315));
     EXPECT_TRUE(run.window().isVisible());
-    EXPECT_EQ(c.panel10->geometry(), QRect(615, 15, 42, 14));
-    EXPECT_EQ(c.image4->geometry(), QRect(15, 195, 631, 111));
+    EXPECT_EQ(c.windowButtons->geometry(), QRect(615, 15, 42, 14));
+    EXPECT_EQ(c.keyboardPicture->geometry(), QRect(15, 195, 631, 111));
     EXPECT_EQ(c.verticalPanels[0]->geometry(), QRect(21, 120, 15, 60));
     EXPECT_EQ(c.verticalThumbs[0]->geometry(), QRect(0, 12, 21, 15));
     EXPECT_EQ(c.horizontalThumbs[0]->geometry(), QRect(12, 0, 15, 21));
     EXPECT_EQ(c.controllerButtons[1]->geometry(), QRect(56, 60, 39, 21));
     EXPECT_EQ(c.overlayImages[11]->geometry(), QRect(403, 171, 13, 10));
-    EXPECT_EQ(c.progressBar2->maximum(), 150);
-    EXPECT_EQ(c.label1->font().pointSize(), 12);
-    EXPECT_EQ(c.label3->geometry(), QRect(198, 114, 146, 23));
-    EXPECT_EQ(colourAt(c.image1->picture()), colourOf("BEIFENB15"));
-    EXPECT_EQ(colourAt(c.image4->picture()), colourOf("BEIFENB14"));
+    EXPECT_EQ(c.valueBar->maximum(), 150);
+    EXPECT_EQ(c.displayLine1->font().pointSize(), 12);
+    EXPECT_EQ(c.displayLine3->geometry(), QRect(198, 114, 146, 23));
+    EXPECT_EQ(colourAt(c.background->picture()), colourOf("BEIFENB15"));
+    EXPECT_EQ(colourAt(c.keyboardPicture->picture()), colourOf("BEIFENB14"));
     EXPECT_EQ(colourAt(c.overlayImages[1]->picture()), colourOf("BEIFENB5"));
-    EXPECT_FALSE(c.image7->hasPicture());
+    EXPECT_FALSE(c.controlPanel->hasPicture());
 
     Layout::shrink(run.program());
     EXPECT_FALSE(run.program().state.enlarged);
     EXPECT_EQ(run.window().pos(), QPoint(112, 52));
     EXPECT_EQ(run.window().size(), QSize(450, 210));
-    EXPECT_EQ(c.panel10->geometry(), QRect(395, 9, 42, 14));
-    EXPECT_EQ(c.image4->geometry(), QRect(11, 130, 421, 75));
+    EXPECT_EQ(c.windowButtons->geometry(), QRect(395, 9, 42, 14));
+    EXPECT_EQ(c.keyboardPicture->geometry(), QRect(11, 130, 421, 75));
     EXPECT_EQ(c.verticalPanels[0]->geometry(), QRect(15, 80, 11, 41));
     EXPECT_EQ(c.verticalThumbs[0]->geometry(), QRect(0, 8, 11, 14));
     EXPECT_EQ(c.controllerButtons[1]->geometry(), QRect(38, 41, 27, 15));
@@ -125,12 +125,12 @@ TEST(Layout, EnlargeClampsAtTheScreenCornerAndShrinkMovesBack) {
     const int gaugeLefts[] = {1, 28, 55, 81};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(c.controllerGauges[i]->x(), gaugeLefts[i]);
-    EXPECT_EQ(c.progressBar2->maximum(), 100);
-    EXPECT_EQ(c.label3->geometry(), QRect(132, 76, 97, 15));
-    EXPECT_EQ(colourAt(c.image1->picture()), colourOf("B0"));
-    EXPECT_EQ(colourAt(c.image4->picture()), colourOf("BEIFENB13"));
+    EXPECT_EQ(c.valueBar->maximum(), 100);
+    EXPECT_EQ(c.displayLine3->geometry(), QRect(132, 76, 97, 15));
+    EXPECT_EQ(colourAt(c.background->picture()), colourOf("B0"));
+    EXPECT_EQ(colourAt(c.keyboardPicture->picture()), colourOf("BEIFENB13"));
     // The skin load after a shrink brings the about and panel pictures back whatever the option says.
-    EXPECT_TRUE(c.image7->hasPicture());
+    EXPECT_TRUE(c.controlPanel->hasPicture());
     run.window().shutdown();
 }
 
@@ -157,10 +157,10 @@ TEST(Layout, ModePicturesInTheEnlargedLayoutComeFromTheDefaults) {
     run.show();
     Layout::enlarge(run.program());
     Skin::showModePictures(run.program(), true);
-    EXPECT_EQ(colourAt(run.controls().speedButton13->glyph()), colourOf("BEIFENB22"));
+    EXPECT_EQ(colourAt(run.controls().stopRecordButton->glyph()), colourOf("BEIFENB22"));
     Skin::showModePictures(run.program(), false);
-    EXPECT_EQ(colourAt(run.controls().speedButton13->glyph()), colourOf("BEIFENB20"));
-    EXPECT_EQ(colourAt(run.controls().speedButton29->glyph()), colourOf("BEIFENB21"));
+    EXPECT_EQ(colourAt(run.controls().stopRecordButton->glyph()), colourOf("BEIFENB20"));
+    EXPECT_EQ(colourAt(run.controls().modeSwitchButton->glyph()), colourOf("BEIFENB21"));
     run.window().shutdown();
 }
 
@@ -186,7 +186,7 @@ TEST(Layout, APictureMissingFromTheDefaultsStopsTheChangeWithAMessageAndKeepsThe
     RunningWindow run(installation);
     ASSERT_TRUE(run.start());
     run.show();
-    run.controls().speedButton19->click();
+    run.controls().resizeButton->click();
     ASSERT_EQ(run.dialogs.shown.size(), 1u);
     EXPECT_TRUE(run.dialogs.shown[0].text.contains("BEIFENB14"));
     EXPECT_TRUE(run.window().isVisible());

@@ -88,12 +88,12 @@ TEST(StartUp, SongAndAccompanimentListsComeFromTheirFiles) {
     RunningWindow run(installation);
     ASSERT_TRUE(run.start());
     // At most a hundred songs fit the list; rows show file names, the paths are kept beside them.
-    ASSERT_EQ(run.controls().listBox1->count(), 100);
-    EXPECT_EQ(run.controls().listBox1->item(3)->text(), "song3.mid");
+    ASSERT_EQ(run.controls().songList->count(), 100);
+    EXPECT_EQ(run.controls().songList->item(3)->text(), "song3.mid");
     EXPECT_EQ(run.program().state.songPaths.value(99), "/music/song99.mid");
-    EXPECT_EQ(run.controls().listBox1->currentRow(), -1);
-    EXPECT_EQ(run.controls().listBox2->count(), 2);
-    EXPECT_EQ(run.controls().listBox2->currentRow(), 0);
+    EXPECT_EQ(run.controls().songList->currentRow(), -1);
+    EXPECT_EQ(run.controls().accompList->count(), 2);
+    EXPECT_EQ(run.controls().accompList->currentRow(), 0);
     run.window().shutdown();
 }
 
@@ -114,7 +114,7 @@ TEST(StartUp, ReplacementSkinLibraryIsUsedOnlyWhenItLoads) {
         installation.writeSettings("[Directory]\nRESDPath=" + replacement + "\n");
         RunningWindow run(installation);
         ASSERT_TRUE(run.start()) << c.name;
-        EXPECT_EQ(SkinFixture::colourAt(run.controls().image1->picture()),
+        EXPECT_EQ(SkinFixture::colourAt(run.controls().background->picture()),
                   SkinFixture::colourOf("B0", c.expectedSalt))
             << c.name;
         run.window().shutdown();
@@ -187,7 +187,7 @@ TEST(ClosePrompt, CloseButtonWithAnEmptyBufferClosesWithoutAsking) {
     RunningWindow run(installation);
     ASSERT_TRUE(run.start());
     run.show();
-    run.controls().speedButton1->click();
+    run.controls().closeButton->click();
     EXPECT_TRUE(run.dialogs.shown.empty());
     EXPECT_FALSE(run.window().isVisible());
     run.window().shutdown();

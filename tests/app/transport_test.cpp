@@ -65,14 +65,14 @@ TEST_F(TransportTest, ButtonsMoveTheTransportState) {
         engine(MDRV_STOP_BUFFER);
         state().recordMode = c.mode;
         state().playState = c.play;
-        controls().listBox1->setEnabled(c.mode != RecordPlayback);
+        controls().songList->setEnabled(c.mode != RecordPlayback);
         dialogs.boxes.clear();
-        SpeedButton *buttons[] = {controls().speedButton11, controls().speedButton12,
-                                  controls().speedButton13, controls().speedButton29};
+        SpeedButton *buttons[] = {controls().playButton, controls().pauseButton,
+                                  controls().stopRecordButton, controls().modeSwitchButton};
         buttons[c.button]->click();
         EXPECT_EQ(state().recordMode, c.expectMode);
         EXPECT_EQ(state().playState, c.expectPlay);
-        EXPECT_EQ(controls().listBox1->isEnabled(), c.listEnabled);
+        EXPECT_EQ(controls().songList->isEnabled(), c.listEnabled);
         const bool warned = c.button == Play && c.mode == RecordRecord && !c.buffered;
         const auto noRecording =
             std::count_if(dialogs.boxes.begin(), dialogs.boxes.end(), [](const auto &box) {
@@ -84,7 +84,7 @@ TEST_F(TransportTest, ButtonsMoveTheTransportState) {
 
 TEST_F(TransportTest, ModeSwitchRestoresTheInstallFolder) {
     QDir::setCurrent(QDir::tempPath());
-    controls().speedButton29->click();
+    controls().modeSwitchButton->click();
     EXPECT_EQ(QDir::currentPath(), QDir(installDir).canonicalPath());
 }
 
@@ -109,7 +109,7 @@ TEST_F(TransportTest, ControllerRefreshFollowsPlayPauseAndStop) {
     program().hooks.buttonController = [](int n) { return 20 + n; };
     state().settings.buttons = {1, 2, 3, 16, 0, 0, 0};
     state().playState = PlayPlaying;
-    controls().speedButton12->click();
+    controls().pauseButton->click();
     std::vector<uint32_t> sent;
     for (const Sent &s : capturedMessages())
         if ((s.packed & 0xF0) == 0xB0 && ((s.packed >> 8) & 0xFF) >= 21 && ((s.packed >> 8) & 0xFF) <= 24)
@@ -133,16 +133,16 @@ TEST_F(TransportTest, NewBufferAsksOnlyWithEventsAndHonoursTheAnswer) {
     std::vector<std::pair<int, bool>> opened;
     program().hooks.openFunctionDialog = [&](int page, bool modal) { opened.push_back({page, modal}); };
 
-    controls().speedButton16->click();
+    controls().newBufferButton->click();
     EXPECT_TRUE(dialogs.boxes.empty());
 
     recordSomething();
     const int count = engine(MDRV_GET_BUFFER_COUNT);
     dialogs.answers = {DialogService::kCancel, NW_IDYES, NW_IDNO};
-    controls().speedButton16->click();
+    controls().newBufferButton->click();
     EXPECT_EQ(engine(MDRV_GET_BUFFER_COUNT), count);
     EXPECT_TRUE(opened.empty());
-    controls().speedButton16->click();
+    controls().newBufferButton->click();
     EXPECT_EQ(engine(MDRV_GET_BUFFER_COUNT), count);
     EXPECT_EQ(opened, (std::vector<std::pair<int, bool>>{{1, true}}));
     controls().menuItems.at("N2")->trigger();
@@ -153,7 +153,7 @@ TEST_F(TransportTest, NewBufferAsksOnlyWithEventsAndHonoursTheAnswer) {
 
     // Saving opens the save page whatever the buffer holds; the page selector comes back afterwards.
     state().functionPage = 7;
-    controls().speedButton15->click();
+    controls().saveBufferButton->click();
     EXPECT_EQ(opened.back(), std::make_pair(1, true));
     EXPECT_EQ(state().functionPage, 7);
 }

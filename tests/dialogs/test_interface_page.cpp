@@ -81,12 +81,12 @@ TEST_F(InterfacePageTest, DefaultsAnsweredNoKeepTheUsersPictures) {
 TEST_F(InterfacePageTest, DefaultsPutTheLoosePicturesOffTheWindow) {
     writeFile("Piano.bmp", bmp(450, 210));
     Skin::loadSkin(*program_);
-    const QImage loose = program_->controls.image1->picture().toImage();
+    const QImage loose = program_->controls.background->picture().toImage();
     SettingsDialog dialog(*program_);
     dialogs_.answers = {NW_IDYES};
     dialog.defaultsButton()->click();
-    EXPECT_NE(program_->controls.image1->picture().toImage(), loose);
-    EXPECT_EQ(program_->controls.image1->picture().toImage(), program_->skinLibrary.bitmap("B0").toImage());
+    EXPECT_NE(program_->controls.background->picture().toImage(), loose);
+    EXPECT_EQ(program_->controls.background->picture().toImage(), program_->skinLibrary.bitmap("B0").toImage());
 }
 
 TEST_F(InterfacePageTest, SkinLibraryWithTheBackgroundIsTakenAndRecorded) {
@@ -195,10 +195,10 @@ TEST_F(InterfacePageTest, LayerButtonSwitchesBetweenPlainAndPictured) {
     SettingsDialog dialog(*program_);
     dialog.interfacePage()->layerButton()->click();
     EXPECT_EQ(readSetting("Set", "PicFlat"), "0");
-    EXPECT_TRUE(program_->controls.image7->hasPicture());
+    EXPECT_TRUE(program_->controls.controlPanel->hasPicture());
     dialog.interfacePage()->layerButton()->click();
     EXPECT_EQ(readSetting("Set", "PicFlat"), "1");
-    EXPECT_FALSE(program_->controls.image7->hasPicture());
+    EXPECT_FALSE(program_->controls.controlPanel->hasPicture());
 }
 
 }  // namespace
@@ -212,12 +212,12 @@ TEST_F(InterfacePageTest, ChosenSkinKeepsTheEnlargedLayoutsOwnPictures) {
     SettingsDialog dialog(*program_);
     dialogs_.fileAnswers.push_back({copyOfShippedSkin("chosen.skn")});
     dialog.interfacePage()->browseButton()->click();
-    EXPECT_EQ(program_->controls.image1->picture().toImage(), enlargedBackground);
-    EXPECT_EQ(program_->controls.speedButton11->glyph().toImage(),
+    EXPECT_EQ(program_->controls.background->picture().toImage(), enlargedBackground);
+    EXPECT_EQ(program_->controls.playButton->glyph().toImage(),
               program_->defaultLibrary.bitmap("BEIFENB18").toImage());
 
     dialog.defaultsButton()->click();
-    EXPECT_EQ(program_->controls.image1->picture().toImage(), enlargedBackground);
+    EXPECT_EQ(program_->controls.background->picture().toImage(), enlargedBackground);
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ void startVolumeControl() {
 }  // namespace
 
 void KeyOverlay::fitToPaintBox() {
-    const QSize size = program_.controls.paintBox2->size();
+    const QSize size = program_.controls.litKeys->size();
     if (overlay_.size() == size) return;
     overlay_ = QPixmap(size);
     overlay_.fill(Qt::transparent);
@@ -69,14 +69,14 @@ void KeyOverlay::drawKeyPicture(int picture, int x) {
     fitToPaintBox();
     QPainter painter(&overlay_);
     painter.drawPixmap(x, 0, image->picture());
-    program_.controls.paintBox2->update();
+    program_.controls.litKeys->update();
 }
 
 void KeyOverlay::clearKeyboard() {
     // The unlit keyboard picture lies beneath: an empty overlay shows it.
     fitToPaintBox();
     overlay_.fill(Qt::transparent);
-    program_.controls.paintBox2->update();
+    program_.controls.litKeys->update();
 }
 
 PerformanceWiring::PerformanceWiring(MainWindow &window) : program_(window.program()), overlay_(program_) {
@@ -155,9 +155,9 @@ void PerformanceWiring::installHooks() {
 
 void PerformanceWiring::connectControls() {
     MainWindowControls &c = program_.controls;
-    c.paintBox2->onPaint = [this](QPainter &painter) { painter.drawPixmap(0, 0, overlay_.pixmap()); };
-    for (QObject *o : {static_cast<QObject *>(c.image4), static_cast<QObject *>(c.image7),
-                       static_cast<QObject *>(c.progressBar2)})
+    c.litKeys->onPaint = [this](QPainter &painter) { painter.drawPixmap(0, 0, overlay_.pixmap()); };
+    for (QObject *o : {static_cast<QObject *>(c.keyboardPicture), static_cast<QObject *>(c.controlPanel),
+                       static_cast<QObject *>(c.valueBar)})
         o->installEventFilter(this);
     for (int i = 0; i < 4; ++i) {
         c.verticalPanels[i]->installEventFilter(this);
@@ -190,7 +190,7 @@ void PerformanceWiring::connectControls() {
     connect(c.captionButton(kEchoButton), &QAbstractButton::clicked, this,
             [this] { EngineCall(perf_.engine, MDRV_TOGGLE_ECHO); });
     // No key stays lit or sounding while the menu has the keyboard.
-    connect(c.popupMenu1, &QMenu::aboutToShow, this, [this] {
+    connect(c.popupMenu, &QMenu::aboutToShow, this, [this] {
         ClearKeyboard(perf_);
         SilenceKeyboard(perf_);
     });
@@ -214,7 +214,7 @@ void PerformanceWiring::showControllers() {
         c.controllerGauges[i]->setBarColour(perf_.buttons.navyGauge == i + 1 ? kSelectedGauge : kOtherGauge);
         s.buttons[i] = perf_.buttons.value[i + 1];
     }
-    c.progressBar2->setProgress(perf_.buttons.valueBarPosition);
+    c.valueBar->setProgress(perf_.buttons.valueBarPosition);
     s.controllerButton = perf_.buttons.selected;
     program_.state.controllerTarget = perf_.state.controllerTarget();
 }
@@ -246,7 +246,7 @@ void PerformanceWiring::showBeatLamps() {
 }
 
 void PerformanceWiring::clickPanel(int x, int y) {
-    QListWidget *list = program_.controls.listBox2;
+    QListWidget *list = program_.controls.accompList;
     perf_.panel.accompFolder = localPath(program_.state.paths.accompFolder);
     if (!perf_.panel.accompFolder.empty() && perf_.panel.accompFolder.back() != '/')
         perf_.panel.accompFolder += '/';
@@ -316,7 +316,7 @@ bool PerformanceWiring::eventFilter(QObject *watched, QEvent *event) {
     const QPoint pos = m->position().toPoint();
     perf_.engine = program_.engine;
 
-    if (watched == c.image4) {
+    if (watched == c.keyboardPicture) {
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
             KeyboardMousePress(perf_, pos.x(), pos.y());
         else if (type == QEvent::MouseMove)
@@ -325,12 +325,12 @@ bool PerformanceWiring::eventFilter(QObject *watched, QEvent *event) {
             KeyboardMouseRelease(perf_);
         return true;
     }
-    if (watched == c.image7) {
+    if (watched == c.controlPanel) {
         if (type == QEvent::MouseButtonPress) clickPanel(pos.x(), pos.y());
         if (type == QEvent::MouseButtonDblClick) DoubleClickPanel(perf_);
         return true;
     }
-    if (watched == c.progressBar2) {
+    if (watched == c.valueBar) {
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
             ValueBarPress(perf_, pos.x());
         if (type == QEvent::MouseMove) ValueBarMove(perf_, pos.x());

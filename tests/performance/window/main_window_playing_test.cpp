@@ -135,8 +135,8 @@ TEST_F(PlayingWindowTest, KeyPressAndReleaseReachTheRealEngine) {
 
 TEST_F(PlayingWindowTest, KeysPlayWhateverControlHasTheFocus) {
     recordEngine();
-    controls().listBox1->setFocusPolicy(Qt::StrongFocus);
-    controls().listBox1->setFocus();
+    controls().songList->setFocusPolicy(Qt::StrongFocus);
+    controls().songList->setFocus();
     pressKey(Qt::Key_A);
     pressKey(Qt::Key_A);  // held: no second note
     releaseKey(Qt::Key_A);
@@ -146,7 +146,7 @@ TEST_F(PlayingWindowTest, KeysPlayWhateverControlHasTheFocus) {
 
 TEST_F(PlayingWindowTest, MouseSlidesAlongTheKeyboard) {
     recordEngine();
-    QWidget *keyboard = controls().image4;
+    QWidget *keyboard = controls().keyboardPicture;
     mouse(keyboard, QEvent::MouseButtonPress, {85, 60});  // slot 13
     EXPECT_TRUE(litAt(13));
     for (int x = 86; x <= 100; ++x)
@@ -162,8 +162,8 @@ TEST_F(PlayingWindowTest, PanelClickChoosesTheChordEffectAndMovesTheMarkers) {
     recordEngine();
     QTest::mouseClick(controls().modeButtons[1], Qt::LeftButton);
     EXPECT_EQ(controls().overlayImages[14]->pos(), QPoint(113, 96));
-    mouse(controls().image7, QEvent::MouseButtonPress, {4 * 18 + 2, 5});
-    mouse(controls().image7, QEvent::MouseButtonRelease, {4 * 18 + 2, 5});
+    mouse(controls().controlPanel, QEvent::MouseButtonPress, {4 * 18 + 2, 5});
+    mouse(controls().controlPanel, QEvent::MouseButtonRelease, {4 * 18 + 2, 5});
     EXPECT_EQ(controls().overlayImages[13]->pos(), QPoint(215, 101));
     EXPECT_EQ(window->program().state.settings.buttons[5], 4);
     // The click silenced every slot through the silent sender.
@@ -196,7 +196,7 @@ TEST_F(PlayingWindowTest, SliderPlacementIsSentOnTheNextTick) {
 TEST_F(PlayingWindowTest, ChordIsLitInBothLayouts) {
     recordEngine();
     SetPanelMode(wiring->performance(), kPanelModeEffects);
-    mouse(controls().image7, QEvent::MouseButtonPress, {4 * 18 + 2, 5});
+    mouse(controls().controlPanel, QEvent::MouseButtonPress, {4 * 18 + 2, 5});
     const QByteArray shots = qgetenv("PIANO_SCREENSHOT_DIR");
     for (bool enlarged : {false, true}) {
         if (enlarged) Layout::toggle(window->program());
@@ -230,7 +230,7 @@ TEST_F(SavedStateTest, StartUpRestoresAndShutdownSavesThePlayingState) {
     EXPECT_EQ(controls().controllerGauges[3]->progress(), 9);
     EXPECT_EQ(controls().controllerGauges[3]->barColour(), QColor(0, 0, 128));
     EXPECT_EQ(controls().controllerGauges[0]->barColour(), QColor(128, 128, 128));
-    EXPECT_EQ(controls().progressBar2->progress(), 54);
+    EXPECT_EQ(controls().valueBar->progress(), 54);
     EXPECT_EQ(controls().overlayImages[13]->pos(), QPoint(215, 101));
     EXPECT_EQ(controls().overlayImages[14]->pos(), QPoint(113, 96));
 
@@ -241,7 +241,7 @@ TEST_F(SavedStateTest, StartUpRestoresAndShutdownSavesThePlayingState) {
     pressKey(Qt::Key_W);
     EXPECT_EQ(controls().controllerGauges[0]->progress(), 11);
     EXPECT_EQ(controls().controllerGauges[0]->barColour(), QColor(0, 0, 128));
-    mouse(controls().image7, QEvent::MouseButtonPress, {2 * 18 + 2, 15});  // effect 8
+    mouse(controls().controlPanel, QEvent::MouseButtonPress, {2 * 18 + 2, 15});  // effect 8
     window->shutdown();
 
     QFile settings(installDir + "/Piano");
