@@ -3,13 +3,11 @@
 #include <QProxyStyle>
 #include <exception>
 
+#include "composition_root.h"
 #include "dialog_service.h"
-#include "function_dialog_opener.h"
 #include "main_window.h"
-#include "performance_wiring.h"
 #include "single_instance.h"
 #include "termination_signals.h"
-#include "transport_links.h"
 
 namespace {
 
@@ -48,12 +46,9 @@ int main(int argc, char *argv[]) {
 
     app.setStyle(new HintStyle);
     QtDialogService dialogs;
-    MainWindow window(dialogs);
+    CompositionRoot root(dialogs);
+    MainWindow &window = root.window();
     dialogs.setParent(&window);
-    piano::PerformanceWiring performance(window);
-    linkTransportToLivePlaying(window.program(), performance.performance());
-    piano::FunctionDialogOpener functionDialog(window.program(), performance.performance(), &window);
-    piano::ConnectFunctionDialog(functionDialog, window.program(), performance.performance());
     QObject::connect(&window, &MainWindow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!window.start()) return 0;
     TerminationSignals terminations;

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <vector>
 
+#include "composition_root.h"
 #include "dialog_service.h"
 #include "install_registry.h"
 #include "main_window.h"
@@ -52,8 +53,9 @@ void BM_KeyPressToNoteOn(benchmark::State &state) {
     qputenv("NOTEWIRE_CAPTURE", QFile::encodeName(capture));
 
     SilentDialogs dialogs;
-    MainWindow window(dialogs);
-    piano::PerformanceWiring wiring(window);
+    CompositionRoot root(dialogs);
+    MainWindow &window = root.window();
+    piano::PerformanceWiring &wiring = root.livePlaying();
     if (!window.start()) {
         state.SkipWithError("the main window did not start");
         return;

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <vector>
 
+#include "composition_root.h"
 #include "dialog_service.h"
 #include "main_timer.h"
 #include "main_window.h"
@@ -66,7 +67,8 @@ void BM_TimerTick(benchmark::State &state) {
     out.close();
 
     SilentDialogs dialogs;
-    MainWindow window(dialogs);
+    CompositionRoot program(dialogs);
+    MainWindow &window = program.window();
     if (!window.start()) return state.SkipWithError("the window did not start");
     window.timer1().stop();
     window.show();

@@ -2,6 +2,7 @@
 // Everything live playing keeps between events: the keyboard model, what is held, the controller
 // buttons, the control panel, the sliders and the layout. One instance lives in the main window;
 // tests build their own. The window supplies the drawing surface and the hooks.
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -22,7 +23,7 @@ class KeyCanvas {
     virtual void clearKeyboard() = 0;
 };
 
-// What live playing needs from the rest of the program. Unset hooks do nothing.
+// What live playing needs from the rest of the program; the composition root fills every one.
 struct PerformanceHooks {
     std::function<void(int view)> setDisplayView;
     // The one way to open the function dialog on a page; modal dialogs return when closed.
@@ -34,6 +35,21 @@ struct PerformanceHooks {
     std::function<bool()> functionDialogExists;
     std::function<void()> refillChannelPage;
     std::function<void(int tickCount)> setTickCount;
+
+    // The hooks nobody filled (by name).
+    QStringList unfilled() const {
+        QStringList out;
+        if (!setDisplayView) out << "setDisplayView";
+        if (!openFunctionDialog) out << "openFunctionDialog";
+        if (!showMessage) out << "showMessage";
+        if (!postToWindow) out << "postToWindow";
+        if (!fileExists) out << "fileExists";
+        if (!startVolumeControl) out << "startVolumeControl";
+        if (!functionDialogExists) out << "functionDialogExists";
+        if (!refillChannelPage) out << "refillChannelPage";
+        if (!setTickCount) out << "setTickCount";
+        return out;
+    }
 };
 
 // ControlMidiDrv(command, arg, host, data) through the binding; 0 when the engine is not bound.

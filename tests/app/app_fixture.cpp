@@ -78,9 +78,9 @@ void Installation::removeRegistryValue() const {
     registry.sync();
 }
 
-RunningWindow::RunningWindow(const Installation &) : window_(std::make_unique<MainWindow>(dialogs)) {
+RunningWindow::RunningWindow(const Installation &) : root_(std::make_unique<CompositionRoot>(dialogs)) {
     recordedEngineCalls().clear();
-    window_->program().bindEngine = [](const EngineLibrary &library, EngineBinding &binding) {
+    root_->program().bindEngine = [](const EngineLibrary &library, EngineBinding &binding) {
         if (!library.bind(binding)) return false;
         realControl = binding.controlMidiDrv;
         binding.controlMidiDrv = recordingControl;
@@ -89,13 +89,13 @@ RunningWindow::RunningWindow(const Installation &) : window_(std::make_unique<Ma
 }
 
 RunningWindow::~RunningWindow() {
-    window_.reset();
+    root_.reset();
 }
 
 bool RunningWindow::start() {
-    return window_->start();
+    return root_->window().start();
 }
 
 void RunningWindow::show() {
-    window_->show();
+    root_->window().show();
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "composition_root.h"
 #include "dialog_service.h"
 #include "engine_binding.h"
 #include "main_window.h"
@@ -62,11 +63,11 @@ class RunningWindow {
     bool start();
     // Shows the window, which runs the first-show steps.
     void show();
-    MainWindow &window() { return *window_; }
-    Program &program() { return window_->program(); }
-    MainWindowControls &controls() { return window_->controls(); }
+    MainWindow &window() { return root_->window(); }
+    Program &program() { return root_->program(); }
+    MainWindowControls &controls() { return root_->window().controls(); }
     ScriptedDialogs dialogs;
 
   private:
-    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<CompositionRoot> root_;
 };

@@ -23,7 +23,7 @@ class DisplayTest : public WindowTest {
 TEST_F(DisplayTest, StartsWithTheIdleTextsAndTheMeter) {
     EXPECT_EQ(lines(), (QStringList{"Keyloom20", DisplayLines::idleLine(2), "2002-6-23 12：24"}));
     EXPECT_EQ(state().displayView, ViewLevelMeter);
-    EXPECT_TRUE(controls().levelMeter->isVisibleTo(window.get()));
+    EXPECT_TRUE(controls().levelMeter->isVisibleTo(window));
 }
 
 TEST_F(DisplayTest, StatusLinesShowTheEngineStates) {
@@ -125,7 +125,7 @@ TEST_F(DisplayTest, ViewsFollowTheirCallers) {
     DisplayView::setView(program(), ViewTextLines);
     QTest::mouseClick(controls().displayLine2, Qt::LeftButton);
     EXPECT_EQ(state().displayView, ViewSongList);
-    EXPECT_TRUE(controls().songList->isVisibleTo(window.get()));
+    EXPECT_TRUE(controls().songList->isVisibleTo(window));
     DisplayView::setView(program(), ViewLevelMeter);
     QTest::mouseDClick(controls().levelMeter, Qt::LeftButton);
     EXPECT_EQ(state().displayView, ViewTextLines);

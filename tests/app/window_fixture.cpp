@@ -33,18 +33,20 @@ void WindowTest::SetUp() {
     installDir = install.installDir;
     capturePath = install.capturePath;
 
-    window = std::make_unique<MainWindow>(dialogs);
+    composition = std::make_unique<CompositionRoot>(dialogs);
+    window = &composition->window();
     ASSERT_TRUE(window->start());
     // The test drives the timer by hand.
     window->timer1().stop();
 }
 
 void WindowTest::TearDown() {
-    window.reset();
+    window = nullptr;
+    composition.reset();
 }
 
 void WindowTest::deliverPosts() {
-    QCoreApplication::sendPostedEvents(window.get());
+    QCoreApplication::sendPostedEvents(window);
 }
 
 void WindowTest::tick(bool active) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "composition_root.h"
 #include "dialog_service.h"
 #include "main_window.h"
 
@@ -69,5 +70,6 @@ class WindowTest : public ::testing::Test {
     QString installDir;
     QString capturePath;
     ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<CompositionRoot> composition;
+    MainWindow *window = nullptr;
 };

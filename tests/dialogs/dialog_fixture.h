@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
@@ -111,6 +112,10 @@ class DialogTest : public ::testing::Test {
         program.settings = SettingsFile(program.state.paths.settingsFile);
         program.engine.controlMidiDrv = &FakeEngine::control;
         performance.state.installDefaultMap();
+        // The keyboard state is written as the composition root has it written: from this fixture's model.
+        program.hooks.saveKeyboardState = [this](const QString &path) {
+            return SaveKeyboardState(performance.state, QFile::encodeName(path).toStdString());
+        };
         opener = std::make_unique<FunctionDialogOpener>(program, performance);
     }
     ~DialogTest() override {

@@ -10,6 +10,11 @@ void SettingsFixture::SetUp() {
     Program &p = *program_;
     p.state.paths = ProgramPaths::under(dir_.path());
     p.settings = SettingsFile(p.state.paths.settingsFile);
+    // Live playing is left out: its share of the program's files and layouts does nothing here.
+    p.hooks.saveKeyboardState = [](const QString &) { return true; };
+    p.hooks.enlargeKeyboardTables = [] {};
+    p.hooks.shrinkKeyboardTables = [] {};
+    p.hooks.showBeat = [](int) {};
     p.controls = buildMainWindowControls(&window_);
     createOverlayImages(p.controls);
     ASSERT_TRUE(p.defaultLibrary.load(PIANO_TEST_DEFAULTS));

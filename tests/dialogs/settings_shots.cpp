@@ -7,9 +7,10 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include "dialogs/settings_dialog.h"
+#include "composition_root.h"
 #include "install_registry.h"
 #include "main_window.h"
+#include "settings_dialog.h"
 
 namespace {
 
@@ -40,7 +41,8 @@ int main(int argc, char **argv) {
     InstallRegistry::writeInstallDir(dir);
 
     QtDialogService dialogs;
-    MainWindow window(dialogs);
+    CompositionRoot root(dialogs);
+    MainWindow &window = root.window();
     if (!window.start()) return 1;
     window.move(20, 20);
     window.show();

@@ -5,10 +5,9 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "dialogs/about_page.h"
-#include "dialogs/help_page.h"
-#include "dialogs/settings_dialog.h"
-#include "dialogs/settings_wiring.h"
+#include "about_page.h"
+#include "help_page.h"
+#include "settings_dialog.h"
 #include "settings_fixture.h"
 
 namespace {
@@ -51,8 +50,7 @@ TEST_F(AboutPageTest, HelpButtonOpensTheInstalledPage) {
     EXPECT_EQ(opened_[0], QUrl::fromLocalFile(path("Help/PianoHlp.htm")));
 }
 
-TEST_F(AboutPageTest, HookOpensTheDialogOnItsPageAndRestoresTheSelector) {
-    SettingsWiring::connect(*program_, &window_);
+TEST_F(AboutPageTest, OpensTheDialogOnItsPageAndRestoresTheSelector) {
     for (int page : {0, 1, 2}) {
         program_->state.settingsPage = 7;
         int shownPage = -1;
@@ -62,7 +60,7 @@ TEST_F(AboutPageTest, HookOpensTheDialogOnItsPageAndRestoresTheSelector) {
             shownPage = dialog->pages()->currentIndex();
             dialog->reject();
         });
-        program_->hooks.openSettingsDialog(page);
+        SettingsDialog::openModal(*program_, page, &window_);
         EXPECT_EQ(shownPage, page);
         EXPECT_EQ(program_->state.settingsPage, 7);
     }

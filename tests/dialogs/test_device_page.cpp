@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "dialogs/device_page.h"
-#include "dialogs/output_devices.h"
-#include "dialogs/settings_dialog.h"
+#include "device_page.h"
+#include "output_devices.h"
+#include "settings_dialog.h"
 #include "settings_fixture.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "dialogs/device_page.h"
-#include "dialogs/interface_page.h"
-#include "dialogs/preview_panel.h"
-#include "dialogs/settings_dialog.h"
-#include "dialogs/skin_choice.h"
+#include "device_page.h"
+#include "interface_page.h"
+#include "preview_panel.h"
+#include "settings_dialog.h"
+#include "skin_choice.h"
 #include "layout.h"
 #include "settings_fixture.h"
 #include "skin.h"

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "channel_page.h"
+#include "composition_root.h"
 #include "function_dialog_opener.h"
 #include "install_registry.h"
 #include "main_window.h"
@@ -42,27 +43,22 @@ class DialogInWindowTest : public ::testing::Test {
         ASSERT_TRUE(InstallRegistry::writeInstallDir(install));
         // The engine's device writes a text capture: no sound card needed.
         qputenv("NOTEWIRE_CAPTURE", QFile::encodeName(install + "/capture.txt"));
-        window = std::make_unique<MainWindow>(dialogs);
-        wiring = std::make_unique<PerformanceWiring>(*window);
-        opener =
-            std::make_unique<FunctionDialogOpener>(window->program(), wiring->performance(), window.get());
-        ConnectFunctionDialog(*opener, window->program(), wiring->performance());
+        composition = std::make_unique<CompositionRoot>(dialogs);
+        window = &composition->window();
+        opener = &composition->functionDialog();
         ASSERT_TRUE(window->start());
         window->show();
     }
     void TearDown() override {
-        opener.reset();
-        window->shutdown();
-        wiring.reset();
-        window.reset();
+        composition.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     QTemporaryDir temp;
     QuietDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<PerformanceWiring> wiring;
-    std::unique_ptr<FunctionDialogOpener> opener;
+    std::unique_ptr<CompositionRoot> composition;
+    MainWindow *window = nullptr;
+    FunctionDialogOpener *opener = nullptr;
 };
 
 TEST_F(DialogInWindowTest, TheWindowsOpenerShowsTheChannelPageOverTheSkinAndTheTimerDropsItClosed) {

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <memory>
 
+#include "composition_root.h"
 #include "control_panel.h"
 #include "dialog_service.h"
 #include "install_registry.h"
@@ -46,8 +47,9 @@ class PlayingWindowTest : public ::testing::Test {
     QString installDir;
     QString capturePath;
     AnsweringDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<PerformanceWiring> wiring;
+    std::unique_ptr<CompositionRoot> composition;
+    MainWindow *window = nullptr;
+    PerformanceWiring *wiring = nullptr;
 
     // Settings file lines written before start-up.
     virtual QByteArray savedSettings() const { return {}; }
@@ -69,17 +71,14 @@ class PlayingWindowTest : public ::testing::Test {
             settings.write(savedSettings());
         }
 
-        window = std::make_unique<MainWindow>(dialogs);
-        wiring = std::make_unique<PerformanceWiring>(*window);
+        composition = std::make_unique<CompositionRoot>(dialogs);
+        window = &composition->window();
+        wiring = &composition->livePlaying();
         ASSERT_TRUE(window->start());
         window->show();
         ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
     }
-    void TearDown() override {
-        window->shutdown();
-        wiring.reset();
-        window.reset();
-    }
+    void TearDown() override { composition.reset(); }
 
     MainWindowControls &controls() { return window->controls(); }
     // From here on the engine's entry points are the recorders.

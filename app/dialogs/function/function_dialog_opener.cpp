@@ -2,7 +2,6 @@
 
 #include "channel_page.h"
 #include "program_files.h"
-#include "voice_list.h"
 
 namespace piano {
 
@@ -21,7 +20,8 @@ void FunctionDialogOpener::open(int functionPage) {
     dialog_ = new FunctionDialog(FunctionContext{program_, performance_, memory}, parent_);
     dialog_->setWindowFlag(Qt::Dialog);
     // What the pages changed (the key map above all) is on disk as soon as the dialog closes.
-    QObject::connect(dialog_, &QDialog::finished, dialog_, [this] { ProgramFiles::saveAllAndReport(program_); });
+    QObject::connect(dialog_, &QDialog::finished, dialog_,
+                     [this] { ProgramFiles::saveAllAndReport(program_); });
     if (opensModally(functionPage)) {
         dialog_->exec();
     } else {
@@ -42,24 +42,6 @@ void FunctionDialogOpener::destroy() {
 
 void FunctionDialogOpener::destroyIfHidden() {
     if (dialog_ && !dialog_->isVisible()) destroy();
-}
-
-void ConnectFunctionDialog(FunctionDialogOpener &opener, Program &program, Performance &performance) {
-    ProgramHooks &h = program.hooks;
-    h.openFunctionDialog = [&opener](int page, bool) { opener.open(page); };
-    h.functionDialogExists = [&opener] { return opener.exists(); };
-    h.dropHiddenFunctionDialog = [&opener] { opener.destroyIfHidden(); };
-    h.voiceListRow = [](int program) { return QString::fromStdString(VoiceListRow(program)); };
-    h.setChannelRow = [&opener](int channel, const QString &text, int check) {
-        if (FunctionDialog *dialog = opener.dialog()) dialog->channelPage()->setRow(channel, text, check);
-    };
-    h.moveChannelKnob = [&opener](int channel, int value) {
-        if (FunctionDialog *dialog = opener.dialog()) dialog->moveChannelKnob(channel, value);
-    };
-    performance.hooks.functionDialogExists = [&opener] { return opener.exists(); };
-    performance.hooks.refillChannelPage = [&opener] {
-        if (FunctionDialog *dialog = opener.dialog()) dialog->fillChannelRows();
-    };
 }
 
 }  // namespace piano

@@ -1,6 +1,6 @@
 #include "context_menu.h"
 
-#include "dialogs/help_page.h"
+#include "help_page.h"
 
 #include <QAction>
 #include <QDesktopServices>

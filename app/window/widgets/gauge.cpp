@@ -1,4 +1,4 @@
-#include "widgets/gauge.h"
+#include "gauge.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -6,8 +6,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QProcess>
-#include <QStandardPaths>
 
 #include "control_panel.h"
 #include "dialog_buttons.h"
@@ -16,7 +14,7 @@
 #include "key_event.h"
 #include "key_map.h"
 #include "keyboard_view.h"
-#include "main_window.h"
+#include "program.h"
 #include "sliders.h"
 #include "song_buttons.h"
 
@@ -46,14 +44,6 @@ std::string localPath(const QString &path) {
     return QFile::encodeName(path).toStdString();
 }
 
-void startVolumeControl() {
-    if (!QStandardPaths::findExecutable("pavucontrol").isEmpty()) {
-        QProcess::startDetached("pavucontrol", {});
-    } else {
-        QProcess::startDetached("x-terminal-emulator", {"-e", "alsamixer"});
-    }
-}
-
 }  // namespace
 
 void KeyOverlay::fitToPaintBox() {
@@ -79,78 +69,59 @@ void KeyOverlay::clearKeyboard() {
     program_.controls.litKeys->update();
 }
 
-PerformanceWiring::PerformanceWiring(MainWindow &window) : program_(window.program()), overlay_(program_) {
+PerformanceWiring::PerformanceWiring(Program &program) : program_(program), overlay_(program_) {
     perf_.engine = program_.engine;
     perf_.canvas = &overlay_;
-    installHooks();
     connectControls();
 }
 
 PerformanceWiring::~PerformanceWiring() = default;
 
-void PerformanceWiring::installHooks() {
-    Program &p = program_;
-    ProgramHooks &h = p.hooks;
+void PerformanceWiring::loadKeyboardState(const QString &path) {
+    perf_.engine = program_.engine;  // bound by now
+    LoadKeyboardState(perf_.state, localPath(path));
+}
 
-    PerformanceHooks &ph = perf_.hooks;
-    ph.setDisplayView = [&p](int view) { DisplayView::setView(p, view); };
-    ph.openFunctionDialog = [&p](int page, bool modal) {
-        p.state.functionPage = page;
-        p.hooks.openFunctionDialog(page, modal);
-    };
-    ph.showMessage = [&p](const std::string &text) {
-        p.dialogs.messageBox(QString::fromStdString(text), QString(), NW_MB_OK);
-    };
-    ph.postToWindow = [&p](uint32_t message, uint32_t wparam, uint32_t lparam) {
-        QCoreApplication::postEvent(p.controls.window, new EngineMessageEvent(message, wparam, lparam));
-    };
-    ph.fileExists = [](const std::string &path) {
-        return QFileInfo::exists(QFile::decodeName(path.c_str()));
-    };
-    ph.startVolumeControl = startVolumeControl;
-    ph.setTickCount = [&p](int tick) { p.state.tickCount = tick; };
+bool PerformanceWiring::saveKeyboardState(const QString &path) const {
+    return SaveKeyboardState(perf_.state, localPath(path));
+}
 
-    h.loadKeyboardState = [this](const QString &path) {
-        perf_.engine = program_.engine;  // bound by now
-        LoadKeyboardState(perf_.state, localPath(path));
-    };
-    h.saveKeyboardState = [this](const QString &path) {
-        return SaveKeyboardState(perf_.state, localPath(path));
-    };
-    h.selectControllerButton = [this](int saved) {
-        pullStoredSettings();
-        RestoreControllerSelection(perf_, saved);
-        showControllers();
-    };
-    h.setPanelMode = [this](int mode) {
-        pullStoredSettings();
-        SetPanelMode(perf_, mode);
-        showPanel();
-    };
-    h.showBeat = [this](int k) {
-        ShowBeat(perf_, k);
-        showBeatLamps();
-    };
-    h.enlargeKeyboardTables = [this] { ScaleKeyboardTables(perf_.layout, true); };
-    h.shrinkKeyboardTables = [this] { ScaleKeyboardTables(perf_.layout, false); };
-    h.timer1Tick = [this, previous = h.timer1Tick] {
-        previous();
-        sendSliderValues();
-    };
-    h.engineMessage = [this, previous = h.engineMessage](uint32_t message, uint32_t wparam, uint32_t lparam) {
-        if (message == WM_MDRV_KEYS) HandleKeysMessage(perf_, wparam, lparam);
-        if (message == WM_MDRV_ACCOMP_NOTE) {
-            ShowBeat(perf_, static_cast<int>(wparam));
-            showBeatLamps();
-        }
-        previous(message, wparam, lparam);
-    };
-    h.keyEvent = [this](QKeyEvent *event) {
-        perf_.engine = program_.engine;
-        const bool consumed = HandleKeyEvent(perf_, *event);
-        showControllers();
-        return consumed;
-    };
+void PerformanceWiring::restoreControllerSelection(int saved) {
+    pullStoredSettings();
+    RestoreControllerSelection(perf_, saved);
+    showControllers();
+}
+
+void PerformanceWiring::setPanelMode(int mode) {
+    pullStoredSettings();
+    SetPanelMode(perf_, mode);
+    showPanel();
+}
+
+void PerformanceWiring::showBeat(int beat) {
+    ShowBeat(perf_, beat);
+    showBeatLamps();
+}
+
+void PerformanceWiring::scaleKeyboardTables(bool enlarged) {
+    ScaleKeyboardTables(perf_.layout, enlarged);
+}
+
+void PerformanceWiring::engineMessage(uint32_t message, uint32_t wparam, uint32_t lparam) {
+    if (message == WM_MDRV_KEYS) HandleKeysMessage(perf_, wparam, lparam);
+    if (message == WM_MDRV_ACCOMP_NOTE) showBeat(static_cast<int>(wparam));
+}
+
+bool PerformanceWiring::keyEvent(QKeyEvent *event) {
+    perf_.engine = program_.engine;
+    const bool consumed = HandleKeyEvent(perf_, *event);
+    showControllers();
+    return consumed;
+}
+
+void PerformanceWiring::silence() {
+    ClearKeyboard(perf_);
+    SilenceKeyboard(perf_);
 }
 
 void PerformanceWiring::connectControls() {
@@ -189,11 +160,6 @@ void PerformanceWiring::connectControls() {
         c.captionButton(form)->installEventFilter(this);
     connect(c.captionButton(kEchoButton), &QAbstractButton::clicked, this,
             [this] { EngineCall(perf_.engine, MDRV_TOGGLE_ECHO); });
-    // No key stays lit or sounding while the menu has the keyboard.
-    connect(c.popupMenu, &QMenu::aboutToShow, this, [this] {
-        ClearKeyboard(perf_);
-        SilenceKeyboard(perf_);
-    });
 }
 
 void PerformanceWiring::pullStoredSettings() {

@@ -7,13 +7,10 @@
 #include <QDialog>
 #include <QWindow>
 
-#include "dialogs/settings_wiring.h"
 #include "engine_host.h"
 #include "layout.h"
-#include "program_parts.h"
 #include "startup.h"
 #include "take_recovery.h"
-#include "transport_wiring.h"
 
 namespace {
 constexpr int kTimer1Interval = 50;
@@ -36,7 +33,6 @@ MainWindow::MainWindow(DialogService &dialogs, QWidget *parent)
     timer1_.setInterval(kTimer1Interval);
     connect(&timer1_, &QTimer::timeout, this, [this] { program_.hooks.timer1Tick(); });
     connectControls();
-    attachProgramParts(program_);
 }
 
 MainWindow::~MainWindow() {
@@ -73,8 +69,6 @@ void MainWindow::connectControls() {
     };
     connect(c.aboutPicture, &ImageControl::clicked, this, openAbout);
     connect(c.menuItems.at("N7"), &QAction::triggered, this, openAbout);
-    TransportWiring::wire(program_);
-    SettingsWiring::connect(program_, this);
 }
 
 void MainWindow::guarded(const std::function<void()> &action) {

@@ -1,4 +1,4 @@
-#include "widgets/paint_box.h"
+#include "paint_box.h"
 
 #include <QPainter>
 

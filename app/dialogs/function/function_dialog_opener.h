@@ -37,8 +37,4 @@ class FunctionDialogOpener {
     QPointer<FunctionDialog> dialog_;
 };
 
-// Points the program's dialog hooks at `opener`: the openers, and the main timer's view of the dialog
-// (whether it exists, dropping it once closed, its channel rows and knobs).
-void ConnectFunctionDialog(FunctionDialogOpener &opener, Program &program, Performance &performance);
-
 }  // namespace piano

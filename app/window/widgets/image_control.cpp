@@ -1,4 +1,4 @@
-#include "widgets/image_control.h"
+#include "image_control.h"
 
 #include <QBitmap>
 #include <QMouseEvent>

@@ -15,7 +15,7 @@
 #include "program.h"
 #include "program_files.h"
 #include "skin_choice.h"
-#include "widgets/image_control.h"
+#include "image_control.h"
 
 namespace {
 constexpr int kWidth = 440;

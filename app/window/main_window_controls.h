@@ -7,10 +7,10 @@
 #include <array>
 #include <map>
 
-#include "widgets/gauge.h"
-#include "widgets/image_control.h"
-#include "widgets/paint_box.h"
-#include "widgets/speed_button.h"
+#include "gauge.h"
+#include "image_control.h"
+#include "paint_box.h"
+#include "speed_button.h"
 
 // Every control of the main window, named for what it does; each keeps its form name ("SpeedButton11")
 // as its object name. Built once by buildMainWindowControls.

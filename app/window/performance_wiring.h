@@ -1,12 +1,12 @@
 #pragma once
-// Live playing in the main window: fills the window's hooks with the keyboard, control panel and
-// slider logic, turns the controls' mouse events into its gestures, and shows its results.
+// Live playing in the main window: turns the controls' mouse events into its gestures, shows its
+// results on the controls, and offers the program what it needs of live playing.
 #include <QObject>
 #include <QPixmap>
 
 #include "performance.h"
 
-class MainWindow;
+class QKeyEvent;
 struct Program;
 
 namespace piano {
@@ -28,20 +28,34 @@ class KeyOverlay : public KeyCanvas {
 class PerformanceWiring : public QObject {
   public:
     // Before the window's start-up, which already calls into live playing.
-    explicit PerformanceWiring(MainWindow &window);
+    explicit PerformanceWiring(Program &program);
     ~PerformanceWiring() override;
 
     Performance &performance() { return perf_; }
     const KeyOverlay &overlay() const { return overlay_; }
 
+    // The keyboard-state file "Key".
+    void loadKeyboardState(const QString &path);
+    bool saveKeyboardState(const QString &path) const;
+    // Start-up's restore of the stored controller button and panel mode.
+    void restoreControllerSelection(int saved);
+    void setPanelMode(int mode);
+    // The beat lamps: beat 1..4, 5 all dark.
+    void showBeat(int beat);
+    void scaleKeyboardTables(bool enlarged);
     // The main timer's slider step: samples the thumbs and sends their values.
     void sendSliderValues();
+    // The engine's note echo and reset notice (1025) and accompaniment beat (1026).
+    void engineMessage(uint32_t message, uint32_t wparam, uint32_t lparam);
+    // A key press or release of the application; true when it was taken.
+    bool keyEvent(QKeyEvent *event);
+    // Unlights every key and switches every held note off: nothing sounds while the menu is up.
+    void silence();
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
-    void installHooks();
     void connectControls();
     void pullStoredSettings();
     void showControllers();

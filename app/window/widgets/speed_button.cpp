@@ -1,4 +1,4 @@
-#include "widgets/speed_button.h"
+#include "speed_button.h"
 
 #include <QPainter>
 
