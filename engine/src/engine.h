@@ -107,6 +107,8 @@ private:
     HostLink host_;
     std::unique_ptr<output::Device> out_;
     ClockThread clock_;
+    // A song load is writing the song store with the lock released: nothing else reads or plays it.
+    bool songStoreBusy_ = false;
 };
 
 // Channel roles and allocations (channels.cpp); plain functions on the state.

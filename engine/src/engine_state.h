@@ -21,6 +21,9 @@ struct EngineEvent {
 inline constexpr uint32_t kSongCapacity = 1048575;
 // Storing this many records ends a load with "file too big".
 inline constexpr uint32_t kSongLoadLimit = 1048560;
+// No song the store can hold comes near this size (its records, as channel events, take at most 7 bytes
+// each in a file: about 7 MB); a larger file is refused from its size, without being read.
+inline constexpr uint64_t kSongFileLimit = 64u << 20;
 inline constexpr uint32_t kBufferCapacity = 65535;
 // Events are appended only while the count is at most this (so at most 65,281 are stored).
 inline constexpr uint32_t kRecordLastIndex = 0xFF00;

@@ -20,7 +20,13 @@ public:
     virtual int32_t send(uint32_t packed) = 0;
     // Left volume in the low 16 bits, right in the high 16 bits.
     virtual void setVolume(uint32_t volume) = 0;
+    // Called on every clock tick: a device that holds back what its port could not take yet hands it
+    // on here. Never waits.
+    virtual void service() {}
 };
+
+// midiOutShortMsg's "not ready": the message could neither go out nor wait its turn, and is dropped.
+inline constexpr int32_t kSendNotReady = 67;
 
 struct PortInfo {
     std::string name;
