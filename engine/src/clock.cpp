@@ -218,10 +218,12 @@ void Engine::accompSection() {
         }
     }
     // A whole pass went by in this tick. The pattern goes on after the delta of the record it resumes
-    // at, so a one-note pattern repeats at its own pace (and an all-zero one once per tick) instead of
-    // firing its note every millisecond.
+    // at, so a one-note pattern repeats at its own pace instead of firing its note every millisecond. A
+    // pass that takes no time at all (a take saved right after recording began holds nothing but its
+    // program changes) waits a floor instead, or it would flood the device and the host every tick.
     const uint32_t resume = s_.patternPosition < s_.patternLength ? s_.patternPosition : 0;
     s_.accompWait = s_.pattern[resume].delta * 20 / (uint32_t(s_.accompSpeed) + 2);
+    if (s_.accompWait == 0) s_.accompWait = kTimelessPatternWait;
 }
 
 }  // namespace nw

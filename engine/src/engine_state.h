@@ -29,6 +29,8 @@ inline constexpr uint32_t kBufferCapacity = 65535;
 inline constexpr uint32_t kRecordLastIndex = 0xFF00;
 inline constexpr uint32_t kPatternCapacity = 4095;
 inline constexpr uint32_t kMaxTracks = 255;
+// Milliseconds an accompaniment pattern whose events all fall at the same time waits between passes.
+inline constexpr uint32_t kTimelessPatternWait = 250;
 // Pan the accompaniment is set to before each of its notes and when it stops: the middle, so it is
 // heard on both sides (127 would put it hard right).
 inline constexpr uint8_t kAccompPan = 64;

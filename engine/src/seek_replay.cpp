@@ -21,11 +21,16 @@ constexpr uint32_t kDefaultTempo = 500000;
 
 int slotOf(const EngineEvent &e) {
     switch (e.status & 0xF0) {
-        case 0xB0: return e.data1 & 0x7F;
-        case 0xC0: return kProgramSlot;
-        case 0xD0: return kPressureSlot;
-        case 0xE0: return kBendSlot;
-        default: return -1;  // notes and polyphonic pressure belong to notes that no longer sound
+        case 0xB0:
+            return e.data1 & 0x7F;
+        case 0xC0:
+            return kProgramSlot;
+        case 0xD0:
+            return kPressureSlot;
+        case 0xE0:
+            return kBendSlot;
+        default:
+            return -1;  // notes and polyphonic pressure belong to notes that no longer sound
     }
 }
 
@@ -59,7 +64,8 @@ void Engine::seekReplay(uint32_t upTo) {
     std::sort(settings, settings + count);
     for (uint32_t n = 0; n < count; ++n) {
         const EngineEvent &e = s_.song[settings[n]];
-        if ((e.status & 0xF0) == 0xC0 && s_.programMode != PROG_USER) s_.songPrograms[e.status & 0x0F] = e.data1;
+        if ((e.status & 0xF0) == 0xC0 && s_.programMode != PROG_USER)
+            s_.songPrograms[e.status & 0x0F] = e.data1;
         route(Route::Plain, e.status, e.data1, e.data2);
     }
 }

@@ -80,7 +80,8 @@ class TrackHeap {
 
 }  // namespace
 
-const char *mergeTracks(TrackCursor *tracks, int count, EngineEvent *song, uint8_t *roles, uint32_t &records) {
+const char *mergeTracks(TrackCursor *tracks, int count, EngineEvent *song, uint8_t *roles,
+                        uint32_t &records) {
     records = 0;
     TrackHeap heap(tracks);
     for (int t = 0; t < count; ++t) {

@@ -29,7 +29,7 @@ int32_t technologyOf(unsigned type) {
 }
 
 class AlsaDevice final : public QueuedPort {
-public:
+  public:
     AlsaDevice(snd_seq_t *seq, int port) : seq_(seq), port_(port) {}
     ~AlsaDevice() override {
         // A port has no reset of its own: release every note before leaving it (as far as the port
@@ -45,7 +45,7 @@ public:
 
     void setVolume(uint32_t) override {}  // a port has no master volume of its own
 
-private:
+  private:
     int writeNow(uint32_t packed) override {
         snd_seq_event_t ev;
         snd_seq_ev_clear(&ev);

@@ -11,7 +11,7 @@
 namespace nw::output {
 
 class QueuedPort : public Device {
-public:
+  public:
     static constexpr uint32_t kQueueCapacity = 1024;
 
     int32_t send(uint32_t packed) final;
@@ -20,14 +20,14 @@ public:
     uint32_t queued() const { return count_; }
     uint64_t dropped() const { return dropped_; }
 
-protected:
+  protected:
     // Hands one message to the port at once: 0 when taken, -EAGAIN when the port cannot take it now, any
     // other negative value when it never will (the message is then lost, and counted).
     virtual int writeNow(uint32_t packed) = 0;
     // Tries once more to hand on what waits; true when nothing waits any more.
     bool flush();
 
-private:
+  private:
     uint32_t queue_[kQueueCapacity];
     uint32_t head_ = 0;
     uint32_t count_ = 0;
