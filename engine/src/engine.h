@@ -62,6 +62,7 @@ private:
 
     // Device lifecycle (device.cpp).
     int32_t open(Lock &lock, int32_t device, const NwHost *host);
+    void prepareDevice(int32_t code, int32_t arg, const NwHost *host);
     bool openDevice();
     void closeDevice();
     bool reopenDevice();

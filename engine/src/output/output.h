@@ -40,8 +40,15 @@ struct PortInfo {
 int32_t deviceCount();
 bool deviceCaps(int32_t device, NwDeviceCaps *caps);
 
-// Does the slow part of opening (loading the SoundFont) ahead of open(); call it without the engine lock.
+// Does the slow part of opening (starting the audio output, loading the SoundFont) ahead of open(), and
+// tries again what failed before; call it without the engine lock.
 void prepare(int32_t device);
+
+// A failure of the built-in synthesizer the user has not been told of yet (told once), or "".
+std::string takeFailure();
+
+// Waits until the built-in synthesizer's audio start and SoundFont load under way have finished.
+void settle();
 
 // Opens a device; null when it does not exist or cannot start.
 std::unique_ptr<Device> open(int32_t device);
@@ -53,6 +60,9 @@ bool synthAvailable();  // a SoundFont is there
 std::string soundFontPath();
 int32_t synthPolyphony();
 void prepareSynth();
+std::string takeSynthFailure();
+void settleSynth();
+bool synthSoundFontLoaded();
 std::unique_ptr<Device> openSynth();
 std::unique_ptr<Device> openCapture(const char *path, int32_t device);
 
