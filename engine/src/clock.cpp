@@ -1,5 +1,5 @@
-// The 1 ms tick: song, buffer and accompaniment sections, the note rings that let the engine silence
-// what sounds, and the replay that restores channel settings after a jump in the song.
+// The 1 ms tick: song, buffer and accompaniment sections, and the note rings that let the engine silence
+// what sounds.
 #include <algorithm>
 
 #include "engine.h"
@@ -71,7 +71,7 @@ void Engine::sendSongBend(uint8_t channel, Route r) {
 }
 
 bool Engine::songSection() {
-    if (s_.songState != SONG_PLAYING) return true;
+    if (s_.songState != SONG_PLAYING || songStoreBusy_) return true;
     if (s_.songWait > 0) {
         --s_.songWait;
         return true;
@@ -218,20 +218,12 @@ void Engine::accompSection() {
         }
     }
     // A whole pass went by in this tick. The pattern goes on after the delta of the record it resumes
-    // at, so a one-note pattern repeats at its own pace (and an all-zero one once per tick) instead of
-    // firing its note every millisecond.
+    // at, so a one-note pattern repeats at its own pace instead of firing its note every millisecond. A
+    // pass that takes no time at all (a take saved right after recording began holds nothing but its
+    // program changes) waits a floor instead, or it would flood the device and the host every tick.
     const uint32_t resume = s_.patternPosition < s_.patternLength ? s_.patternPosition : 0;
     s_.accompWait = s_.pattern[resume].delta * 20 / (uint32_t(s_.accompSpeed) + 2);
-}
-
-void Engine::seekReplay(uint32_t upTo) {
-    s_.songWait = 0;
-    const uint32_t end = std::min(upTo, s_.songLength);
-    for (uint32_t i = 0; i < end; ++i) {
-        const EngineEvent &e = s_.song[i];
-        if (isProgramChange(e.status) && s_.programMode != PROG_USER) s_.songPrograms[e.status & 0x0F] = e.data1;
-        if (e.status >= 0xA0 && e.status <= 0xEF) route(Route::Plain, e.status, e.data1, e.data2);
-    }
+    if (s_.accompWait == 0) s_.accompWait = kTimelessPatternWait;
 }
 
 }  // namespace nw

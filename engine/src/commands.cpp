@@ -1,8 +1,12 @@
 // ControlMidiDrv: one entry point, one small piece of behaviour per command code.
+#include <string>
+
 #include "engine.h"
 
 namespace nw {
 namespace {
+
+constexpr const char *kDeviceCaption = "设备错误";
 
 bool isChannel(int32_t arg) { return arg >= 0 && arg <= 15; }
 
@@ -22,18 +26,26 @@ constexpr uint8_t kStartResetControllers[] = {2,  4,  5,  6,  8,  9,  10, 12, 13
 }  // namespace
 
 int32_t Engine::command(int32_t code, int32_t arg, const NwHost *host, const char *data) {
-    if (opensDevice(code)) {
-        // Load the SoundFont now, without the lock, so the clock never waits for it.
-        int32_t device = arg;
-        if (code == MDRV_STOP_SONG) {
-            std::lock_guard<std::mutex> guard(mutex_);
-            device = s_.deviceId;
-        }
-        output::prepare(device);
-    }
+    if (opensDevice(code)) prepareDevice(code, arg, host);
     Lock lock(mutex_);
     if (code == MDRV_OPEN) return open(lock, arg, host);
     return dispatch(lock, code, arg, data ? data : "");
+}
+
+// Starting the built-in synthesizer's audio and SoundFont (again, when they failed before) may take a
+// moment: it runs without the lock, so the clock never waits for it. A failure is told here, once.
+void Engine::prepareDevice(int32_t code, int32_t arg, const NwHost *host) {
+    int32_t device = arg;
+    HostLink link;
+    {
+        std::lock_guard<std::mutex> guard(mutex_);
+        if (code == MDRV_STOP_SONG) device = s_.deviceId;
+        link = host_;
+    }
+    if (code == MDRV_OPEN) link.attach(host);
+    output::prepare(device);
+    const std::string failure = output::takeFailure();
+    if (!failure.empty()) link.messageBox(failure.c_str(), kDeviceCaption, NW_MB_ICONWARNING);
 }
 
 int32_t Engine::dispatch(Lock &lock, int32_t code, int32_t arg, const char *data) {

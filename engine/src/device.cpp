@@ -67,6 +67,7 @@ int32_t Engine::open(Lock &lock, int32_t device, const NwHost *host) {
 
 void Engine::tick() {
     std::lock_guard<std::mutex> guard(mutex_);
+    if (out_) out_->service();
     if (!songSection()) return;
     bufferSection();
     accompSection();

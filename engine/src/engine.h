@@ -62,6 +62,7 @@ private:
 
     // Device lifecycle (device.cpp).
     int32_t open(Lock &lock, int32_t device, const NwHost *host);
+    void prepareDevice(int32_t code, int32_t arg, const NwHost *host);
     bool openDevice();
     void closeDevice();
     bool reopenDevice();
@@ -108,6 +109,8 @@ private:
     HostLink host_;
     std::unique_ptr<output::Device> out_;
     ClockThread clock_;
+    // A song load is writing the song store with the lock released: nothing else reads or plays it.
+    bool songStoreBusy_ = false;
 };
 
 // Channel roles and allocations (channels.cpp); plain functions on the state.

@@ -21,11 +21,16 @@ struct EngineEvent {
 inline constexpr uint32_t kSongCapacity = 1048575;
 // Storing this many records ends a load with "file too big".
 inline constexpr uint32_t kSongLoadLimit = 1048560;
+// No song the store can hold comes near this size (its records, as channel events, take at most 7 bytes
+// each in a file: about 7 MB); a larger file is refused from its size, without being read.
+inline constexpr uint64_t kSongFileLimit = 64u << 20;
 inline constexpr uint32_t kBufferCapacity = 65535;
 // Events are appended only while the count is at most this (so at most 65,281 are stored).
 inline constexpr uint32_t kRecordLastIndex = 0xFF00;
 inline constexpr uint32_t kPatternCapacity = 4095;
 inline constexpr uint32_t kMaxTracks = 255;
+// Milliseconds an accompaniment pattern whose events all fall at the same time waits between passes.
+inline constexpr uint32_t kTimelessPatternWait = 250;
 // Pan the accompaniment is set to before each of its notes and when it stops: the middle, so it is
 // heard on both sides (127 would put it hard right).
 inline constexpr uint8_t kAccompPan = 64;

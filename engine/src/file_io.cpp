@@ -76,13 +76,23 @@ bool writeFully(int fd, const uint8_t *bytes, size_t size) {
     return true;
 }
 
+// Opens `path` for reading only when it is a regular file. Opening a named pipe waits for a writer, so
+// the path is checked first; O_NONBLOCK covers a swap between the check and the open (it changes
+// nothing for a regular file), and the descriptor is checked again.
+int openRegularFile(const char *path, struct stat &st) {
+    if (!path || ::stat(path, &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    Fd fd(::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    return fd.release();
+}
+
 }  // namespace
 
-ReadFileStatus readWholeFile(const char *path, FileImage &image) {
-    Fd fd(::open(path, O_RDONLY | O_CLOEXEC));
+ReadFileStatus readWholeFile(const char *path, FileImage &image, size_t maxSize) {
     struct stat st {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
-        return ReadFileStatus::CannotOpen;
+    Fd fd(openRegularFile(path, st));
+    if (fd.get() < 0) return ReadFileStatus::CannotOpen;
+    if (uint64_t(st.st_size) > maxSize) return ReadFileStatus::TooBig;
     const size_t size = size_t(st.st_size);
     image.bytes.reset(new (std::nothrow) uint8_t[size ? size : 1]);
     if (!image.bytes) return ReadFileStatus::NoMemory;
@@ -92,9 +102,9 @@ ReadFileStatus readWholeFile(const char *path, FileImage &image) {
 }
 
 long readFileStart(const char *path, uint8_t *buffer, size_t capacity) {
-    Fd fd(::open(path, O_RDONLY | O_CLOEXEC));
     struct stat st {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return -1;
+    Fd fd(openRegularFile(path, st));
+    if (fd.get() < 0) return -1;
     return readFully(fd.get(), buffer, capacity);
 }
 

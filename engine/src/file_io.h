@@ -7,18 +7,20 @@
 
 namespace nw {
 
-enum class ReadFileStatus { Ok, CannotOpen, NoMemory, ShortRead };
+enum class ReadFileStatus { Ok, CannotOpen, TooBig, NoMemory, ShortRead };
 
 struct FileImage {
     std::unique_ptr<uint8_t[]> bytes;  // the only allocation of a read
     size_t size = 0;
 };
 
-// Reads a regular file whole into one block.
-ReadFileStatus readWholeFile(const char *path, FileImage &image);
+// Reads a regular file of at most `maxSize` bytes whole into one block. Anything but a regular file (a
+// named pipe, a device, a folder) cannot be opened: it is refused before it is opened, since opening or
+// reading it could wait for ever. A larger file is refused from its size, unread.
+ReadFileStatus readWholeFile(const char *path, FileImage &image, size_t maxSize);
 
-// Reads at most `capacity` bytes from the start of a file; returns the count, or -1 when it cannot be
-// opened or read.
+// Reads at most `capacity` bytes from the start of a regular file; returns the count, or -1 when it is
+// not a regular file or cannot be opened or read.
 long readFileStart(const char *path, uint8_t *buffer, size_t capacity);
 
 // Writes the bytes to a new file beside `path` and renames it over `path`, so a failed save (folder

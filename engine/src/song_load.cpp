@@ -15,6 +15,8 @@ constexpr const char *kDeviceCaption = "设备错误";
 
 const char *readFailureMessage(ReadFileStatus status) {
     switch (status) {
+        case ReadFileStatus::TooBig:
+            return song_message::kTooBig;
         case ReadFileStatus::NoMemory:
             return song_message::kNoMemory;
         case ReadFileStatus::ShortRead:
@@ -33,18 +35,26 @@ int32_t Engine::loadSong(Lock &lock, int32_t device, const char *path) {
     postResetNotice();
     silenceSongRing();  // the song stops here; what it holds must not keep sounding
 
-    // The file is read without the lock so the clock keeps ticking; nothing of the state changes meanwhile.
-    FileImage image;
+    // Until the load ends the song store belongs to it: the tick and the seek commands leave the store
+    // alone, so the file is read, merged and (when refused) cleared with the lock released and the
+    // clock keeps ticking. The roles are merged into a copy and put in place under the lock.
+    songStoreBusy_ = true;
+    uint8_t roles[16];
+    std::copy(std::begin(s_.roles), std::end(s_.roles), roles);
     lock.unlock();
-    const ReadFileStatus status = readWholeFile(path, image);
-    lock.lock();
-    if (status == ReadFileStatus::CannotOpen)
-        return ask(lock, song_message::kCannotOpen, song_message::kCaption, NW_MB_ICONERROR);
-
+    FileImage image;
+    const ReadFileStatus status = readWholeFile(path, image, kSongFileLimit);
     SongReadResult read;
     read.error = readFailureMessage(status);
-    if (!read.error) read = readSong(image.bytes.get(), image.size, s_);
+    if (status == ReadFileStatus::Ok) read = readSong(image.bytes.get(), image.size, s_.song, roles);
     image.bytes.reset();
+    lock.lock();
+
+    if (status == ReadFileStatus::CannotOpen) {
+        songStoreBusy_ = false;
+        return ask(lock, song_message::kCannotOpen, song_message::kCaption, NW_MB_ICONERROR);
+    }
+    if (read.mergeStarted) std::copy(std::begin(roles), std::end(roles), s_.roles);
 
     bool deviceFailed = false;
     if (!read.error) {
@@ -63,7 +73,10 @@ int32_t Engine::loadSong(Lock &lock, int32_t device, const char *path) {
         s_.tempo = 500000;
         deviceFailed = !reopenDevice();
         std::fill(std::begin(s_.bendCache), std::end(s_.bendCache), 0u);
-        if (!deviceFailed) return 0;
+        if (!deviceFailed) {
+            songStoreBusy_ = false;
+            return 0;
+        }
     }
 
     // A refused file leaves an empty song. Once the merge has begun the store no longer holds the old
@@ -71,8 +84,11 @@ int32_t Engine::loadSong(Lock &lock, int32_t device, const char *path) {
     if (s_.clockId != 0 || read.mergeStarted || deviceFailed) {
         s_.songPosition = 0;
         s_.songLength = 0;
+        lock.unlock();
         std::fill(std::begin(s_.song), std::end(s_.song), EngineEvent{});
+        lock.lock();
     }
+    songStoreBusy_ = false;
     s_.songState = SONG_STOPPED;
     if (deviceFailed)
         ask(lock, kDeviceFailure, kDeviceCaption, NW_MB_ICONWARNING);

@@ -80,7 +80,8 @@ class TrackHeap {
 
 }  // namespace
 
-const char *mergeTracks(TrackCursor *tracks, int count, EngineState &s, uint32_t &records) {
+const char *mergeTracks(TrackCursor *tracks, int count, EngineEvent *song, uint8_t *roles,
+                        uint32_t &records) {
     records = 0;
     TrackHeap heap(tracks);
     for (int t = 0; t < count; ++t) {
@@ -95,13 +96,13 @@ const char *mergeTracks(TrackCursor *tracks, int count, EngineState &s, uint32_t
         TrackCursor &track = tracks[t];
         if (const char *message = messageFor(readEvent(track, event))) return message;
 
-        EngineEvent &record = s.song[records];
+        EngineEvent &record = song[records];
         record.delta = uint32_t(track.time - lastTime);
         lastTime = track.time;
         record.status = event.status;
         record.data1 = event.data1;
         record.data2 = event.data2;
-        if (event.status <= 0xEF) s.roles[event.status & 0x0F] = CH_SONG;
+        if (event.status <= 0xEF) roles[event.status & 0x0F] = CH_SONG;
         if (event.isTempo) record.tempo = event.tempo;
         if (++records >= kSongLoadLimit) return song_message::kTooBig;
 

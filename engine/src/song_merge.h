@@ -8,10 +8,10 @@
 
 namespace nw {
 
-// Appends every event of every track to s.song, earliest first; events at the same time go in track
-// order (lowest first), and a track's own events in file order. Every channel that carries a channel
-// message becomes a song channel. Returns null, or the message that refuses the file. `records` counts
-// what was stored, also when the merge stops early.
-const char *mergeTracks(TrackCursor *tracks, int count, EngineState &s, uint32_t &records);
+// Appends every event of every track to `song` (kSongCapacity records), earliest first; events at the
+// same time go in track order (lowest first), and a track's own events in file order. Every channel that
+// carries a channel message becomes a song channel in `roles`. Returns null, or the message that refuses
+// the file. `records` counts what was stored, also when the merge stops early.
+const char *mergeTracks(TrackCursor *tracks, int count, EngineEvent *song, uint8_t *roles, uint32_t &records);
 
 }  // namespace nw

@@ -42,7 +42,7 @@ const char *unwrapRiff(const uint8_t *&image, size_t &size) {
 
 }  // namespace
 
-SongReadResult readSong(const uint8_t *image, size_t size, EngineState &s) {
+SongReadResult readSong(const uint8_t *image, size_t size, EngineEvent *song, uint8_t *roles) {
     SongReadResult result;
     if (size < 8) {
         result.error = song_message::kFileSize;
@@ -88,10 +88,9 @@ SongReadResult readSong(const uint8_t *image, size_t size, EngineState &s) {
         offset += 8 + size_t(length);
     }
 
-    for (auto &role : s.roles)
-        role = CH_FREE;
+    std::fill(roles, roles + 16, uint8_t(CH_FREE));
     result.mergeStarted = true;
-    result.error = mergeTracks(tracks, result.tracks, s, result.records);
+    result.error = mergeTracks(tracks, result.tracks, song, roles, result.records);
     return result;
 }
 

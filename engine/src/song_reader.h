@@ -18,8 +18,13 @@ struct SongReadResult {
     uint16_t division = 0;
 };
 
-// Fills s.song from index 0 and sets s.roles: every channel free, then each channel that carries a
-// channel message a song channel. Touches nothing else of the state.
-SongReadResult readSong(const uint8_t *image, size_t size, EngineState &s);
+// Fills `song` (kSongCapacity records) from index 0 and sets the 16 `roles`: every channel free, then
+// each channel that carries a channel message a song channel. Touches nothing else.
+SongReadResult readSong(const uint8_t *image, size_t size, EngineEvent *song, uint8_t *roles);
+
+// The same into s.song and s.roles.
+inline SongReadResult readSong(const uint8_t *image, size_t size, EngineState &s) {
+    return readSong(image, size, s.song, s.roles);
+}
 
 }  // namespace nw

@@ -120,6 +120,22 @@ TEST(Playback, OneNotePatternRepeatsAtItsOwnPaceReleasingTheNoteBefore) {
     EXPECT_EQ(notes, (std::vector<uint32_t>{0x7F3C90, 0x3C90, 0x7F3C90, 0x3C90, 0x7F3C90}));
 }
 
+TEST(Playback, PatternWhoseEventsAllFallTogetherRepeatsAFewTimesASecondNotEveryTick) {
+    Capture capture;
+    ManualEngine e;
+    // A take saved right after recording began: nothing but its program changes.
+    for (uint8_t c = 0; c < 40; ++c)
+        e.s().pattern[e.s().patternLength++] = {0, uint8_t(0xC0 + c % 16), uint8_t(c), 0, 0, 0};
+    e.command(MDRV_START_ACCOMP);
+    e.host.posts.clear();
+    e.ticks(1000);
+    int passes = 0;
+    for (uint32_t m : capture.messages())
+        if (m == 0xC0) ++passes;                    // the pattern's first event, on the accompaniment channel
+    EXPECT_EQ(passes, 4);                           // once every 250 ms
+    EXPECT_EQ(e.host.posts.size(), 1u + 4u * 40u);  // the accompaniment's bend, then its events
+}
+
 // A song that keeps notes sounding on channels 0 to 2: a note-on every 10 file ticks, each released 35
 // ticks later.
 Bytes denseSong() {

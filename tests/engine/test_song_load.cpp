@@ -1,6 +1,8 @@
 // MDRV_LOAD_SONG as the host sees it: the reset notice, the parameters a new song starts with, the
 // channels around the song's own, and what a refused file leaves behind.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "song_messages.h"
 #include "song_support.h"
@@ -108,6 +110,42 @@ TEST_F(SongLoad, FileThatCannotBeOpenedReturnsTheAnswerAndChangesNothingElse) {
     EXPECT_EQ(e_.host.boxes[0].text, msg::kCannotOpen);
     EXPECT_EQ(e_.s().songLength, 2u);
     EXPECT_EQ(e_.s().roles[2], CH_SONG);
+}
+
+// Opening a named pipe waits for a writer and reading a device may never end: such paths are refused
+// before they are opened (a fault here hangs the test). A file larger than any song is refused from its
+// size without being read.
+TEST_F(SongLoad, OnlyRegularFilesOfASongsSizeAreRead) {
+    ASSERT_EQ(e_.command(MDRV_LOAD_SONG, 0, write("good.mid", smf({Track().ev(0, {0x92, 60, 1}).end()}))), 0);
+    const std::string pipe = dir_.file("pipe.mid");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string huge = write("huge.mid", smfHeader(1, 96));
+    ASSERT_EQ(truncate(huge.c_str(), off_t(kSongFileLimit) + 1), 0);  // sparse: nothing to read
+
+    const struct {
+        std::string path;
+        const char *message;
+        uint32_t lengthAfter;
+    } cases[] = {
+        {pipe, msg::kCannotOpen, 2},
+        {"/dev/zero", msg::kCannotOpen, 2},
+        {dir_.path().string(), msg::kCannotOpen, 2},
+        {huge, msg::kTooBig, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path);
+        e_.host.boxes.clear();
+        e_.command(MDRV_LOAD_SONG, 0, c.path);
+        ASSERT_EQ(e_.host.boxes.size(), 1u);
+        EXPECT_EQ(e_.host.boxes[0].text, c.message);
+        EXPECT_EQ(e_.s().songLength, c.lengthAfter);
+    }
+
+    // Take files alike.
+    e_.host.boxes.clear();
+    e_.command(MDRV_LOAD_ACCOMP, 0, pipe);
+    ASSERT_EQ(e_.host.boxes.size(), 1u);
+    EXPECT_EQ(e_.s().patternLength, 0u);
 }
 
 TEST_F(SongLoad, DeviceThatCannotReopenRefusesTheSong) {

@@ -1,21 +1,23 @@
 // ALSA sequencer ports: every writable port of another client is a device; opening one connects the
-// engine's own port to it.
+// engine's own port to it. The sequencer is opened non-blocking: a port that cannot keep up never holds
+// the engine (see QueuedPort).
 #include <alsa/asoundlib.h>
 
 #include <cstdio>
 
 #include "output.h"
+#include "queued_port.h"
 
 namespace nw::output {
 namespace {
 
 void quietAlsa(const char *, int, const char *, int, const char *, ...) {}
 
-snd_seq_t *openSequencer(int mode) {
+snd_seq_t *openSequencer(int streams, int mode = 0) {
     snd_seq_t *seq = nullptr;
     // A machine without a sequencer simply has no ports; ALSA's own complaint is not for the user.
     snd_lib_error_set_handler(quietAlsa);
-    int rc = snd_seq_open(&seq, "default", mode, 0);
+    int rc = snd_seq_open(&seq, "default", streams, mode);
     snd_lib_error_set_handler(nullptr);
     return rc < 0 ? nullptr : seq;
 }
@@ -26,20 +28,25 @@ int32_t technologyOf(unsigned type) {
     return 2;
 }
 
-class AlsaDevice final : public Device {
-public:
+class AlsaDevice final : public QueuedPort {
+  public:
     AlsaDevice(snd_seq_t *seq, int port) : seq_(seq), port_(port) {}
     ~AlsaDevice() override {
-        // A port has no reset of its own: release every note before leaving it.
+        // A port has no reset of its own: release every note before leaving it (as far as the port
+        // takes them now; closing never waits for a stalled port).
         for (uint8_t channel = 0; channel < 16; ++channel) {
             send(uint32_t(0xB0 | channel) | 64u << 8);   // sustain off
             send(uint32_t(0xB0 | channel) | 123u << 8);  // all notes off
         }
+        flush();
         snd_seq_drain_output(seq_);
         snd_seq_close(seq_);
     }
 
-    int32_t send(uint32_t packed) override {
+    void setVolume(uint32_t) override {}  // a port has no master volume of its own
+
+  private:
+    int writeNow(uint32_t packed) override {
         snd_seq_event_t ev;
         snd_seq_ev_clear(&ev);
         snd_seq_ev_set_source(&ev, port_);
@@ -57,12 +64,10 @@ public:
             case 0xE0: snd_seq_ev_set_pitchbend(&ev, channel, (d1 | d2 << 7) - 8192); break;
             default: return 0;
         }
-        return snd_seq_event_output_direct(seq_, &ev) < 0 ? 1 : 0;
+        const int rc = snd_seq_event_output_direct(seq_, &ev);
+        return rc < 0 ? rc : 0;
     }
 
-    void setVolume(uint32_t) override {}  // a port has no master volume of its own
-
-private:
     snd_seq_t *seq_;
     int port_;
 };
@@ -103,7 +108,7 @@ std::vector<PortInfo> alsaPorts() {
 }
 
 std::unique_ptr<Device> openAlsaPort(const PortInfo &info) {
-    snd_seq_t *seq = openSequencer(SND_SEQ_OPEN_OUTPUT);
+    snd_seq_t *seq = openSequencer(SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK);
     if (!seq) return nullptr;
     snd_seq_set_client_name(seq, "Piano");
     int port = snd_seq_create_simple_port(seq, "Piano out", SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,

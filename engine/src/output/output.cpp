@@ -62,6 +62,14 @@ void prepare(int32_t device) {
     if (device == 0 || (device == -1 && synthAvailable())) prepareSynth();
 }
 
+std::string takeFailure() {
+    return takeSynthFailure();
+}
+
+void settle() {
+    settleSynth();
+}
+
 std::unique_ptr<Device> open(int32_t device) {
     if (device < -1) return nullptr;
     const char *capture = capturePath();

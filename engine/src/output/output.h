@@ -20,7 +20,13 @@ public:
     virtual int32_t send(uint32_t packed) = 0;
     // Left volume in the low 16 bits, right in the high 16 bits.
     virtual void setVolume(uint32_t volume) = 0;
+    // Called on every clock tick: a device that holds back what its port could not take yet hands it
+    // on here. Never waits.
+    virtual void service() {}
 };
+
+// midiOutShortMsg's "not ready": the message could neither go out nor wait its turn, and is dropped.
+inline constexpr int32_t kSendNotReady = 67;
 
 struct PortInfo {
     std::string name;
@@ -34,8 +40,15 @@ struct PortInfo {
 int32_t deviceCount();
 bool deviceCaps(int32_t device, NwDeviceCaps *caps);
 
-// Does the slow part of opening (loading the SoundFont) ahead of open(); call it without the engine lock.
+// Does the slow part of opening (starting the audio output, loading the SoundFont) ahead of open(), and
+// tries again what failed before; call it without the engine lock.
 void prepare(int32_t device);
+
+// A failure of the built-in synthesizer the user has not been told of yet (told once), or "".
+std::string takeFailure();
+
+// Waits until the built-in synthesizer's audio start and SoundFont load under way have finished.
+void settle();
 
 // Opens a device; null when it does not exist or cannot start.
 std::unique_ptr<Device> open(int32_t device);
@@ -47,6 +60,9 @@ bool synthAvailable();  // a SoundFont is there
 std::string soundFontPath();
 int32_t synthPolyphony();
 void prepareSynth();
+std::string takeSynthFailure();
+void settleSynth();
+bool synthSoundFontLoaded();
 std::unique_ptr<Device> openSynth();
 std::unique_ptr<Device> openCapture(const char *path, int32_t device);
 
