@@ -122,7 +122,7 @@ void CompositionRoot::connectParts() {
         return QFileInfo::exists(QFile::decodeName(path.c_str()));
     };
     ph.startVolumeControl = [] { ContextMenu::openVolumeControl(); };
-    ph.setTickCount = [&p](int tick) { p.state.tickCount = tick; };
+    ph.refreshChannelsSoon = [&p](int ticks) { p.state.refreshChannelsSoon(ticks); };
     ph.functionDialogExists = [&dialog] { return dialog.exists(); };
     ph.refillChannelPage = [&dialog] {
         if (piano::FunctionDialog *d = dialog.dialog()) d->fillChannelRows();

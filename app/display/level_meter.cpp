@@ -2,11 +2,13 @@
 
 #include <QPainter>
 
+#include "notewire/notewire.h"
+
 namespace LevelMeter {
 
 void noteSent(std::array<int, kMeterChannels> &levels, uint32_t packed) {
     const int status = packed & 0xFF;
-    if ((status & 0xF0) != 0x90) return;
+    if (NW_MIDI_KIND(status) != NW_NOTE_ON) return;
     const int velocity = (packed >> 16) & 0xFF;
     const int level = 12 - velocity / 10;
     int &stored = levels[status & 0x0F];

@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+#include "channel_rows.h"
 #include "display_view.h"
 #include "level_meter.h"
 #include "program.h"
@@ -18,7 +19,8 @@ const QColor kWarningColour(0x80, 0x00, 0x00);
 
 void setDisplayBackground(Program &p, const QColor &colour) {
     MainWindowControls &c = p.controls;
-    for (QWidget *w : std::initializer_list<QWidget *>{c.displayLine1, c.displayLine2, c.displayLine3, c.songList}) {
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{c.displayLine1, c.displayLine2, c.displayLine3, c.songList}) {
         QPalette palette = w->palette();
         if (palette.color(QPalette::Window) == colour && palette.color(QPalette::Base) == colour) continue;
         palette.setColor(QPalette::Window, colour);
@@ -63,7 +65,7 @@ void followSongEnd(Program &p) {
         if (s.playState != PlayPlaying) return;
         p.engine.call(MDRV_PLAY_FROM_ZERO);
         p.engine.call(MDRV_START_SONG);
-        s.tickCount = 90;
+        s.refreshChannelsSoon(10);
         s.playState = PlayPlaying;
         return;
     }
@@ -73,7 +75,7 @@ void followSongEnd(Program &p) {
     if (next >= list->count()) return;
     list->setCurrentRow(next);
     SongList::loadAndStart(p, next);
-    s.tickCount = 90;
+    s.refreshChannelsSoon(10);
 }
 
 void showBufferFull(Program &p) {
@@ -95,33 +97,8 @@ void refreshChannelList(Program &p) {
     if (!p.hooks.functionDialogExists()) return;
     for (int channel = 0; channel < 16; ++channel) {
         const QString voice = p.hooks.voiceListRow(p.engine.call(MDRV_GET_CHANNEL_PROGRAM, channel));
-        switch (p.engine.call(MDRV_GET_CHANNEL_ROLE, channel)) {
-            case CH_KEYBOARD:
-                p.hooks.setChannelRow(channel, QStringLiteral("键盘使用"), 0);
-                break;
-            case CH_ACCOMP:
-                p.hooks.setChannelRow(channel, QStringLiteral("伴奏使用"), 0);
-                break;
-            case CH_FREE:
-                p.hooks.setChannelRow(channel, QStringLiteral("没有使用"), -1);
-                break;
-            case CH_REPLAY:
-                p.hooks.setChannelRow(channel, QStringLiteral("回放使用"), -1);
-                break;
-            case 133:
-                p.hooks.setChannelRow(channel, QStringLiteral("歌曲使用"), -1);
-                break;
-            case CH_SONG:
-                p.hooks.setChannelRow(
-                    channel, p.hooks.voiceListRow(p.engine.call(MDRV_GET_CHANNEL_PROGRAM, channel)), 1);
-                break;
-            case CH_MUTED:
-                p.hooks.setChannelRow(channel, QStringLiteral("已经关闭"), 0);
-                break;
-            default:
-                p.hooks.setChannelRow(channel, voice, -1);
-                break;
-        }
+        const ChannelRow row = channelRowFor(p.engine.call(MDRV_GET_CHANNEL_ROLE, channel), voice);
+        p.hooks.setChannelRow(channel, row.text, row.check);
     }
 }
 
@@ -142,7 +119,8 @@ void tick(Program &p, bool windowActive) {
     endBufferPlaybackIfDone(p);
 
     if (s.progressShown)
-        c.displayLine1->setText(QStringLiteral("进度轴LRD ") + QString::number(p.engine.call(MDRV_GET_SONG_POS)));
+        c.displayLine1->setText(QStringLiteral("进度轴LRD ") +
+                                QString::number(p.engine.call(MDRV_GET_SONG_POS)));
     const int position = p.engine.call(MDRV_GET_SONG_POS);
     c.songProgress->setProgress(position);
     if (position == 0) followSongEnd(p);

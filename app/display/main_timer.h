@@ -9,7 +9,6 @@ namespace MainTimer {
 
 // A buffer holding more events than this is full.
 constexpr int kBufferFullCount = 65024;
-constexpr int kChannelRefreshTicks = 100;
 
 // One tick; `windowActive` tells whether the main window has the keyboard.
 void tick(Program &program, bool windowActive);

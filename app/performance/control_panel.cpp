@@ -74,7 +74,7 @@ void SetPanelMode(Performance &p, int mode) {
     }
     if (mode < kPanelModeVoice || mode > kPanelModeAccomp) return;
     p.panel.mode = mode;
-    if (mode == kPanelModeVoice) p.panel.functionPage = kPageVoiceOrScale;
+    if (mode == kPanelModeVoice) p.panel.functionPage = kPagePanelCell;
     if (mode == kPanelModeAccomp) p.panel.functionPage = kPageAccomp;
     moveCellMarker(p, p.panel.cell[mode]);
     p.panel.modeMarker.left = p.layout[kModeMarkerLeft];

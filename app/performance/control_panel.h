@@ -3,6 +3,7 @@
 // four controller buttons with their value bar.
 #include <cstdint>
 
+#include "function_page.h"
 #include "performance.h"
 
 namespace piano {
@@ -13,10 +14,6 @@ constexpr int kPanelModeAccomp = 3;
 constexpr int kPanelMarkersHidden = 5;
 
 // Function dialog pages opened from here.
-constexpr int kPageAccomp = 0;
-constexpr int kPageVoiceOrScale = 3;
-constexpr int kPageChordVoice1 = 111;
-constexpr int kPageChordVoice2 = 112;
 
 void SetPanelMode(Performance &p, int mode);
 void ClickPanel(Performance &p, int x, int y);

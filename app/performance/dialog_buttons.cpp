@@ -1,12 +1,9 @@
 #include "dialog_buttons.h"
 
+#include "function_page.h"
+
 namespace piano {
 namespace {
-
-constexpr int kPageVoices = 4;
-constexpr int kPageChannels = 5;
-constexpr int kPageControllers = 6;
-constexpr int kPageAccompVoices = 40;
 
 int index(DialogButton b) {
     return static_cast<int>(b);
@@ -29,7 +26,7 @@ void DialogButtonRelease(Performance &p, DialogButton button, int x, int y, int 
     if (!wasMarked || x <= 0 || x >= width || y <= 0 || y >= height) return;
     switch (button) {
         case DialogButton::Voices:
-            open(p, kPageVoices);
+            open(p, kPageBandVoice);
             break;
         case DialogButton::ChannelVoices:
             EngineCall(p.engine, MDRV_USER_PROGRAMS);
@@ -41,7 +38,7 @@ void DialogButtonRelease(Performance &p, DialogButton button, int x, int y, int 
             break;
         case DialogButton::AccompVoices:
             EngineCall(p.engine, MDRV_SET_ACCOMP_PROGRAM_FLAG, 1);
-            open(p, kPageAccompVoices);
+            open(p, kPageAccompVoice);
             break;
     }
 }

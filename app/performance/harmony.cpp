@@ -17,7 +17,7 @@ void lightAbove(Performance &p, int c, int offset) {
 }
 
 void noteOn(Performance &p, int pitch, int velocity) {
-    SendKeyboardMessage(p, 0x90, pitch, velocity);
+    SendKeyboardMessage(p, NW_NOTE_ON, pitch, velocity);
 }
 
 // Effects 2 and 3 sound a plain interval, but the lit key follows the white keys of the area.
@@ -74,9 +74,9 @@ void PlayHarmony(Performance &p, int e, int c, int v) {
         case 9:
         case 10:
         case 11:
-            SendKeyboardMessage(p, 0xC0, p.state.chordVoice1(e), 0);
+            SendKeyboardMessage(p, NW_PROGRAM_CHANGE, p.state.chordVoice1(e), 0);
             noteOn(p, pitch, v);
-            SendKeyboardMessage(p, 0xC0, p.state.chordVoice2(e), 0);
+            SendKeyboardMessage(p, NW_PROGRAM_CHANGE, p.state.chordVoice2(e), 0);
             noteOn(p, pitch, v);
             break;
         default:

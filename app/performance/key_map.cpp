@@ -18,7 +18,7 @@ void refreshControllers(Performance &p) {
     for (int i = 1; i <= 4; ++i) {
         const int value = p.buttons.value[i];
         if (value == p.buttons.lastSent[i]) continue;
-        SendKeyboardMessage(p, 0xB0, p.state.buttonController(i), 7 * value);
+        SendKeyboardMessage(p, NW_CONTROL_CHANGE, p.state.buttonController(i), 7 * value);
         p.buttons.lastSent[i] = static_cast<uint8_t>(value);
     }
 }
@@ -76,9 +76,9 @@ void TriggerSlot(Performance &p, int c, TriggerMode mode) {
 
 void SendSlotNote(Performance &p, int pitch, int program, int c, int velocity) {
     refreshControllers(p);
-    SendKeyboardMessage(p, 0xC0, program, 0);
+    SendKeyboardMessage(p, NW_PROGRAM_CHANGE, program, 0);
     PlayHarmony(p, p.harmonyEffect, c, velocity);
-    SendKeyboardMessage(p, 0x90, pitch, velocity);
+    SendKeyboardMessage(p, NW_NOTE_ON, pitch, velocity);
 }
 
 void SilenceKeyboard(Performance &p) {
@@ -86,8 +86,8 @@ void SilenceKeyboard(Performance &p) {
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const int pitch = p.state.slotPitch(slot);
         if (!isDataByte(pitch)) continue;
-        p.engine.sME5(0x90, pitch, 0);
-        p.engine.sME5(0x90, pitch, 0);
+        p.engine.sME5(NW_NOTE_ON, pitch, 0);
+        p.engine.sME5(NW_NOTE_ON, pitch, 0);
     }
 }
 

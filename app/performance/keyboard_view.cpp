@@ -76,10 +76,11 @@ void HandleKeysMessage(Performance &p, uint32_t wparam, uint32_t lparam) {
     const int velocity = (lparam >> 16) & 0xFF;
     if (note < kFirstEchoNote || note > kLastEchoNote) return;
     const int slot = note - (kFirstEchoNote - 1);
-    const bool noteOff = (status & 0xF0) == 0x80 || ((status & 0xF0) == 0x90 && velocity == 0);
+    const bool noteOff =
+        NW_MIDI_KIND(status) == NW_NOTE_OFF || (NW_MIDI_KIND(status) == NW_NOTE_ON && velocity == 0);
     if (noteOff)
         TriggerSlot(p, slot + kSlotCount, TriggerMode::Echo);
-    else if ((status & 0xF0) == 0x90)
+    else if (NW_MIDI_KIND(status) == NW_NOTE_ON)
         TriggerSlot(p, slot, TriggerMode::Echo);
 }
 

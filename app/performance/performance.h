@@ -34,7 +34,8 @@ struct PerformanceHooks {
     std::function<void()> startVolumeControl;
     std::function<bool()> functionDialogExists;
     std::function<void()> refillChannelPage;
-    std::function<void(int tickCount)> setTickCount;
+    // The function dialog's channel rows are refreshed this many main-timer ticks from now.
+    std::function<void(int ticksFromNow)> refreshChannelsSoon;
 
     // The hooks nobody filled (by name).
     QStringList unfilled() const {
@@ -47,7 +48,7 @@ struct PerformanceHooks {
         if (!startVolumeControl) out << "startVolumeControl";
         if (!functionDialogExists) out << "functionDialogExists";
         if (!refillChannelPage) out << "refillChannelPage";
-        if (!setTickCount) out << "setTickCount";
+        if (!refreshChannelsSoon) out << "refreshChannelsSoon";
         return out;
     }
 };

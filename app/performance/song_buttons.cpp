@@ -3,11 +3,11 @@
 namespace piano {
 namespace {
 
-// The channel list refresh runs at tick 100: after a voice change it follows three ticks later.
-constexpr int kEarlyChannelRefreshTick = 97;
+// After a voice change the channel rows follow three timer ticks later.
+constexpr int kChannelRefreshDelayTicks = 3;
 
 void refreshChannelsSoon(Performance &p) {
-    if (p.hooks.setTickCount) p.hooks.setTickCount(kEarlyChannelRefreshTick);
+    if (p.hooks.refreshChannelsSoon) p.hooks.refreshChannelsSoon(kChannelRefreshDelayTicks);
 }
 
 }  // namespace

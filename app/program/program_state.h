@@ -23,6 +23,8 @@ enum RecordModeValue : uint8_t { RecordPlay = 0, RecordRecord = 1, RecordPlaybac
 enum DisplayViewValue : int { ViewTextLines = 1, ViewSongList = 2, ViewLevelMeter = 3 };
 
 constexpr int kMaxSongs = 100;
+// The main timer refreshes the function dialog's channel rows every this many ticks.
+constexpr int kChannelRefreshTicks = 100;
 
 // Every file the program uses, built once from the installation directory.
 struct ProgramPaths {
@@ -66,7 +68,7 @@ struct ProgramState {
     bool enlarged = false;
     int functionPage = 0;
     int settingsPage = 0;
-    int tickCount = 0;
+    int tickCount = 0;  // ticks since the channel rows were last refreshed
     int keyboardVelocity = 127;
     int controllerTarget = 0;
     int displayView = ViewLevelMeter;
@@ -76,4 +78,7 @@ struct ProgramState {
     int takesSaved = 0;       // saves of the recording buffer that wrote a file, this run
     bool ending = false;      // a termination signal came: nobody may be there to answer a question
     DisplayState display;
+
+    // The channel rows are refreshed this many ticks from now, once the engine has settled.
+    void refreshChannelsSoon(int ticksFromNow) { tickCount = kChannelRefreshTicks - ticksFromNow; }
 };

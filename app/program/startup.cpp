@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "display_view.h"
+#include "function_page.h"
 #include "install_registry.h"
 #include "layout.h"
 #include "list_file.h"
@@ -259,8 +260,8 @@ bool closePrompt(Program &p) {
     if (answer == NW_IDYES) {
         const int remembered = p.state.functionPage;
         const int savedBefore = p.state.takesSaved;
-        p.state.functionPage = 1;
-        p.hooks.openFunctionDialog(1, true);
+        p.state.functionPage = piano::kPageSave;
+        p.hooks.openFunctionDialog(piano::kPageSave, true);
         p.state.functionPage = remembered;
         // Leaving the save page without saving keeps the program, and the take, where they were.
         return p.state.takesSaved != savedBefore;

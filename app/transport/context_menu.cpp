@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "display_view.h"
+#include "function_page.h"
 #include "program.h"
 #include "song_list.h"
 
@@ -17,7 +18,6 @@ namespace ContextMenu {
 
 namespace {
 
-constexpr int kSavePage = 1;
 const char *const kBufferNotSaved = "录音缓冲包含MIDI事件，是否保存!";
 
 Launcher defaultLauncher;
@@ -63,13 +63,13 @@ void newBuffer(Program &p) {
     const int32_t answer = p.dialogs.messageBox(QString::fromUtf8(kBufferNotSaved), QStringLiteral("新建"),
                                                 DialogService::kYesNoCancel | NW_MB_ICONWARNING);
     if (answer == NW_IDYES)
-        openFunctionPage(p, kSavePage, true);
+        openFunctionPage(p, piano::kPageSave, true);
     else if (answer == NW_IDNO)
         p.engine.call(MDRV_CLEAR_BUFFER);
 }
 
 void saveBuffer(Program &p) {
-    openFunctionPage(p, kSavePage, true);
+    openFunctionPage(p, piano::kPageSave, true);
 }
 
 void openHelp(Program &p) {
@@ -93,24 +93,24 @@ void wire(Program &p) {
     connectItem(p, "N13", [program] { DisplayView::setView(*program, ViewTextLines); });
     connectItem(p, "N14", [program] { DisplayView::setView(*program, ViewSongList); });
     connectItem(p, "N15", [program] { DisplayView::setView(*program, ViewLevelMeter); });
-    connectItem(p, "N3", [program] { openFunctionPage(*program, 300, false); });
-    connectItem(p, "N10", [program] { openFunctionPage(*program, 30, false); });
-    connectItem(p, "N4", [program] { openFunctionPage(*program, 0, false); });
+    connectItem(p, "N3", [program] { openFunctionPage(*program, piano::kPageVoices, false); });
+    connectItem(p, "N10", [program] { openFunctionPage(*program, piano::kPageScale, false); });
+    connectItem(p, "N4", [program] { openFunctionPage(*program, piano::kPageAccomp, false); });
     connectItem(p, "N16", [program] {
         program->engine.call(MDRV_USER_PROGRAMS);
-        openFunctionPage(*program, 5, false);
+        openFunctionPage(*program, piano::kPageChannels, false);
     });
     connectItem(p, "N17", [program] {
         program->engine.call(MDRV_USER_PROGRAMS);
-        openFunctionPage(*program, 6, false);
+        openFunctionPage(*program, piano::kPageControllers, false);
     });
-    connectItem(p, "N11", [program] { openFunctionPage(*program, 2, false); });
+    connectItem(p, "N11", [program] { openFunctionPage(*program, piano::kPageKeyMap, false); });
     connectItem(p, "N22", [] { openVolumeControl(); });
     connectItem(p, "N23", [program] {
         program->state.controllerTarget = 5;
         program->hooks.setControllerTarget(5);
         program->engine.call(MDRV_USER_PROGRAMS);
-        openFunctionPage(*program, 6, false);
+        openFunctionPage(*program, piano::kPageControllers, false);
     });
     connectItem(p, "N8", [program] { openSettingsPage(*program, 0); });
     connectItem(p, "N9", [program] { openSettingsPage(*program, 1); });

@@ -40,7 +40,7 @@ void loadAndStart(Program &p, int row) {
     // Without this the notes before the next tick would go out with the cleared scale, silent.
     p.engine.call(MDRV_SET_SONG_VELOCITY, Transport::songVelocityScale(p));
     p.engine.call(MDRV_START_SONG);
-    p.state.tickCount = 92;
+    p.state.refreshChannelsSoon(8);
     p.controls.songProgress->setMaximum(p.engine.call(MDRV_GET_SONG_LENGTH));
 }
 

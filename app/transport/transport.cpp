@@ -48,7 +48,7 @@ void playSong(Program &p) {
         p.controls.songProgress->setMaximum(p.engine.call(MDRV_GET_SONG_LENGTH));
         p.engine.call(MDRV_SET_SONG_VELOCITY, songVelocityScale(p));
         p.engine.call(MDRV_START_SONG);
-        s.tickCount = 92;
+        s.refreshChannelsSoon(8);
         s.playState = PlayPlaying;
     }
     if (s.playState == PlayPaused) {
@@ -71,7 +71,7 @@ int songVelocityScale(const Program &p) {
 void refreshControllers(Program &p) {
     if (!p.engine.sME1) return;
     for (int n = 1; n <= 4; ++n)
-        p.engine.sME1(0xB0, p.hooks.buttonController(n), 7 * p.state.settings.buttons[n - 1]);
+        p.engine.sME1(NW_CONTROL_CHANGE, p.hooks.buttonController(n), 7 * p.state.settings.buttons[n - 1]);
 }
 
 void play(Program &p) {
@@ -149,12 +149,12 @@ void seek(Program &p, int x, int panelWidth) {
     if (panelWidth <= 0) return;
     const int step = p.engine.call(MDRV_GET_SONG_LENGTH) / panelWidth;
     p.engine.call(MDRV_SEEK_SONG, step * x);
-    p.state.tickCount = 95;
+    p.state.refreshChannelsSoon(5);
 }
 
 void toggleLoop(Program &p) {
     p.state.loopPlay = !p.state.loopPlay;
-    p.controls.captionButton(31)->setText(p.state.loopPlay ? QStringLiteral("U") : QStringLiteral("I"));
+    p.controls.captionButton(kLoopButton)->setText(p.state.loopPlay ? QStringLiteral("U") : QStringLiteral("I"));
 }
 
 }  // namespace Transport

@@ -104,9 +104,9 @@ void wireButtons(Program &p) {
     onClick(c.skipForwardButton, [program] { Transport::skipForward(*program); });
     onClick(c.previousSongButton, [program] { SongList::previous(*program); });
     onClick(c.nextSongButton, [program] { SongList::next(*program); });
-    onClick(c.captionButton(8), [program] { Transport::speedUp(*program); });
-    onClick(c.captionButton(9), [program] { Transport::speedDown(*program); });
-    onClick(c.captionButton(31), [program] { Transport::toggleLoop(*program); });
+    onClick(c.captionButton(kSpeedUpButton), [program] { Transport::speedUp(*program); });
+    onClick(c.captionButton(kSpeedDownButton), [program] { Transport::speedDown(*program); });
+    onClick(c.captionButton(kLoopButton), [program] { Transport::toggleLoop(*program); });
     QObject::connect(c.songList, &QListWidget::itemDoubleClicked, c.songList,
                      [program](QListWidgetItem *item) {
                          SongList::doubleClick(*program, program->controls.songList->row(item));
@@ -124,8 +124,7 @@ void wireStatusHovers(Program &p) {
     };
     status(c.newBufferButton, "新建文件LD");
     status(c.saveBufferButton, " 保存文件...LD");
-    onHover(c.playButton,
-            [program] { DisplayLines::renderStatus(*program, playHoverText(program->state)); });
+    onHover(c.playButton, [program] { DisplayLines::renderStatus(*program, playHoverText(program->state)); });
     onHover(c.pauseButton,
             [program] { DisplayLines::renderStatus(*program, pauseHoverText(program->state)); });
     onHover(c.stopRecordButton, [program] {
@@ -136,19 +135,28 @@ void wireStatusHovers(Program &p) {
     status(c.openFilesButton, "打开文件...LD");
     status(c.skipForwardButton, "进度+...LD");
     status(c.skipBackButton, "进度-...LD");
-    const std::pair<int, const char *> captionTexts[] = {
-        {8, "速度+...LD"},      {9, "速度-...LD"},        {18, "查看通道-..LRD "},  {7, "原始音调 +LD"},
-        {24, " 原始速度...LD"}, {25, "演奏音色下一个LD"}, {27, "演奏音色上一个LD"}, {23, "演奏音色选一个LD"},
-        {28, "原始演奏音色LD"}, {26, "原始音调..LD"},     {30, "显示按键..LD"},     {31, "循环演奏...LD"},
-        {33, "查看通道 LRD "},
+    const std::pair<CaptionButton, const char *> captionTexts[] = {
+        {kSpeedUpButton, "速度+...LD"},
+        {kSpeedDownButton, "速度-...LD"},
+        {kBendUpButton, "查看通道-..LRD "},
+        {kBendDownButton, "原始音调 +LD"},
+        {kResetSpeedButton, " 原始速度...LD"},
+        {kProgramDownButton, "演奏音色下一个LD"},
+        {kProgramUpButton, "演奏音色上一个LD"},
+        {kBandVoiceButton, "演奏音色选一个LD"},
+        {kRestoreProgramsButton, "原始演奏音色LD"},
+        {kResetBendButton, "原始音调..LD"},
+        {kEchoButton, "显示按键..LD"},
+        {kLoopButton, "循环演奏...LD"},
+        {kChannelVoicesButton, "查看通道 LRD "},
     };
-    for (const auto &[number, text] : captionTexts)
-        if (c.captionButtons.count(number)) status(c.captionButton(number), text);
+    for (const auto &[button, text] : captionTexts)
+        status(c.captionButton(button), text);
 
     onHover(c.modeSwitchButton, [program] {
         program->controls.displayLine1->setText(program->state.recordMode != RecordPlay
-                                              ? QStringLiteral(" 播放模式...LD")
-                                              : QStringLiteral(" 录制模式...LD"));
+                                                    ? QStringLiteral(" 播放模式...LD")
+                                                    : QStringLiteral(" 录制模式...LD"));
     });
     onHover(c.previousSongButton, [program] { SongList::hoverPrevious(*program); });
     onHover(c.nextSongButton, [program] { SongList::hoverNext(*program); });
@@ -164,9 +172,8 @@ void wireOtherHovers(Program &p, MouseRouter *router) {
     router->onEnter(c.valueBar, [program] {
         DisplayLines::renderControllers(*program, QStringLiteral("数值控制.LRU "));
     });
-    if (c.captionButtons.count(32))
-        onHover(c.captionButton(32),
-                [program] { DisplayLines::renderControllers(*program, QStringLiteral("查看控制器 LRU ")); });
+    onHover(c.captionButton(kControllersButton),
+            [program] { DisplayLines::renderControllers(*program, QStringLiteral("查看控制器 LRU ")); });
 
     const char *modeTexts[] = {"音色,音域LD ", "效果选择LD ", "伴奏选择LD "};
     for (int i = 0; i < 3; ++i) {
@@ -175,9 +182,8 @@ void wireOtherHovers(Program &p, MouseRouter *router) {
     }
     router->onEnter(c.controlPanel,
                     [program] { DisplayLines::renderPanel(*program, QStringLiteral("控制面板LRM ")); });
-    if (c.captionButtons.count(34))
-        onHover(c.captionButton(34),
-                [program] { DisplayLines::renderPanel(*program, QStringLiteral("伴奏音色 LRDMU")); });
+    onHover(c.captionButton(kAccompVoicesButton),
+            [program] { DisplayLines::renderPanel(*program, QStringLiteral("伴奏音色 LRDMU")); });
 
     const char *verticalTexts[] = {" 主音量..", "演奏音量..", "伴奏音量..", "键盘音量.."};
     for (int i = 0; i < 4; ++i) {

@@ -12,6 +12,25 @@
 #include "paint_box.h"
 #include "speed_button.h"
 
+// The fifteen caption buttons along the row under the display, by their form numbers.
+enum CaptionButton : int {
+    kBendDownButton = 7,
+    kSpeedUpButton = 8,
+    kSpeedDownButton = 9,
+    kBendUpButton = 18,
+    kBandVoiceButton = 23,
+    kResetSpeedButton = 24,
+    kProgramDownButton = 25,
+    kResetBendButton = 26,
+    kProgramUpButton = 27,
+    kRestoreProgramsButton = 28,
+    kEchoButton = 30,
+    kLoopButton = 31,
+    kControllersButton = 32,
+    kChannelVoicesButton = 33,
+    kAccompVoicesButton = 34,
+};
+
 // Every control of the main window, named for what it does; each keeps its form name ("SpeedButton11")
 // as its object name. Built once by buildMainWindowControls.
 struct MainWindowControls {
@@ -36,8 +55,7 @@ struct MainWindowControls {
     QFrame *progressPanel = nullptr;
     Gauge *songProgress = nullptr;
 
-    // The fifteen caption buttons, by form number.
-    std::map<int, SpeedButton *> captionButtons;
+    std::map<int, SpeedButton *> captionButtons;  // by CaptionButton
 
     std::array<SpeedButton *, 4> controllerButtons{};  // SpeedButton2..5
     std::array<SpeedButton *, 3> modeButtons{};        // SpeedButton20..22
@@ -64,7 +82,7 @@ struct MainWindowControls {
     std::array<QFrame *, 9> numberedPanels() const;
     // The seven transport buttons.
     std::array<SpeedButton *, 7> transportButtons() const;
-    SpeedButton *captionButton(int formNumber) const { return captionButtons.at(formNumber); }
+    SpeedButton *captionButton(CaptionButton button) const { return captionButtons.at(button); }
 };
 
 // Creates every control of the normal layout at its design bounds on `window`.

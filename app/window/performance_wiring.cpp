@@ -27,13 +27,6 @@ constexpr int kFirstBeatLamp = 9;
 const QColor kSelectedGauge(0, 0, 128);
 const QColor kOtherGauge(128, 128, 128);
 
-// Form numbers of the caption buttons.
-constexpr int kBendDownButton = 7, kBendUpButton = 18, kResetBendButton = 26, kResetSpeedButton = 24;
-constexpr int kProgramUpButton = 27, kProgramDownButton = 25, kRestoreProgramsButton = 28;
-constexpr int kVoicesButton = 23, kChannelVoicesButton = 33, kControllersButton = 32,
-              kAccompVoicesButton = 34;
-constexpr int kEchoButton = 30;
-
 MouseButton mouseButton(const QMouseEvent *e) {
     if (e->button() == Qt::RightButton) return MouseButton::Right;
     if (e->button() == Qt::MiddleButton) return MouseButton::Middle;
@@ -146,17 +139,19 @@ void PerformanceWiring::connectControls() {
             showPanel();
         });
     }
-    const std::pair<int, SongButton> songButtons[] = {{kBendDownButton, SongButton::BendDown},
-                                                      {kBendUpButton, SongButton::BendUp},
-                                                      {kResetBendButton, SongButton::ResetBend},
-                                                      {kResetSpeedButton, SongButton::ResetSpeed},
-                                                      {kProgramUpButton, SongButton::ProgramUp},
-                                                      {kProgramDownButton, SongButton::ProgramDown},
-                                                      {kRestoreProgramsButton, SongButton::RestorePrograms}};
+    const std::pair<CaptionButton, SongButton> songButtons[] = {
+        {kBendDownButton, SongButton::BendDown},
+        {kBendUpButton, SongButton::BendUp},
+        {kResetBendButton, SongButton::ResetBend},
+        {kResetSpeedButton, SongButton::ResetSpeed},
+        {kProgramUpButton, SongButton::ProgramUp},
+        {kProgramDownButton, SongButton::ProgramDown},
+        {kRestoreProgramsButton, SongButton::RestorePrograms}};
     for (const auto &[form, button] : songButtons)
         connect(c.captionButton(form), &QAbstractButton::clicked, this,
                 [this, b = button] { ClickSongButton(perf_, b); });
-    for (int form : {kVoicesButton, kChannelVoicesButton, kControllersButton, kAccompVoicesButton})
+    for (CaptionButton form :
+         {kBandVoiceButton, kChannelVoicesButton, kControllersButton, kAccompVoicesButton})
         c.captionButton(form)->installEventFilter(this);
     connect(c.captionButton(kEchoButton), &QAbstractButton::clicked, this,
             [this] { EngineCall(perf_.engine, MDRV_TOGGLE_ECHO); });
@@ -311,10 +306,11 @@ bool PerformanceWiring::eventFilter(QObject *watched, QEvent *event) {
         if (watched == c.horizontalPanels[i] || watched == c.horizontalThumbs[i])
             return sliderEvent(4 + i, watched, event);
 
-    const std::pair<int, DialogButton> dialogButtons[] = {{kVoicesButton, DialogButton::Voices},
-                                                          {kChannelVoicesButton, DialogButton::ChannelVoices},
-                                                          {kControllersButton, DialogButton::Controllers},
-                                                          {kAccompVoicesButton, DialogButton::AccompVoices}};
+    const std::pair<CaptionButton, DialogButton> dialogButtons[] = {
+        {kBandVoiceButton, DialogButton::Voices},
+        {kChannelVoicesButton, DialogButton::ChannelVoices},
+        {kControllersButton, DialogButton::Controllers},
+        {kAccompVoicesButton, DialogButton::AccompVoices}};
     for (const auto &[form, button] : dialogButtons) {
         QWidget *w = c.captionButton(form);
         if (watched != w) continue;

@@ -182,7 +182,7 @@ TEST_F(SongListTest, OneRowIsReplayedOnlyWithLoop) {
     tick();
     EXPECT_EQ(notesPlayed().size(), 2u);
 
-    controls().captionButton(31)->click();
+    controls().captionButton(kLoopButton)->click();
     ASSERT_TRUE(tickUntil([&] { return notesPlayed().size() >= 4; }, 3000));
     EXPECT_EQ(state().playState, PlayPlaying);
 }
@@ -191,7 +191,7 @@ TEST_F(SongListTest, LoopLeavesAStoppedSongStopped) {
     const QStringList paths = songs(1);
     if (!engineReadsSongs(paths[0])) GTEST_SKIP() << "this engine reads no songs";
     fillList(paths);
-    controls().captionButton(31)->click();
+    controls().captionButton(kLoopButton)->click();
     state().playState = PlayStopped;
     for (int i = 0; i < 5; ++i)
         tick();

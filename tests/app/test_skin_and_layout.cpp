@@ -79,7 +79,7 @@ TEST(Skin, ColourReachesWindowPanelsAndProgressGauge) {
         EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(255, 0, 0));
     EXPECT_EQ(c.songProgress->backColour(), QColor(255, 0, 0));
     EXPECT_EQ(c.songProgress->barColour(), Skin::colourFromValue(255 + 100));
-    EXPECT_EQ(c.captionButton(8)->textColour(), QColor(255, 0, 0));
+    EXPECT_EQ(c.captionButton(kSpeedUpButton)->textColour(), QColor(255, 0, 0));
     run.window().shutdown();
 }
 

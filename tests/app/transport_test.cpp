@@ -92,16 +92,16 @@ TEST_F(TransportTest, StepsActOnlyWhileASongPlays) {
     const int speed = engine(MDRV_GET_SPEED);
     for (int16_t play : {PlayIdle, PlayStopped, PlayPaused, PlayFilesChosen}) {
         state().playState = play;
-        controls().captionButton(8)->click();
-        controls().captionButton(9)->click();
-        controls().captionButton(8)->click();
+        controls().captionButton(kSpeedUpButton)->click();
+        controls().captionButton(kSpeedDownButton)->click();
+        controls().captionButton(kSpeedUpButton)->click();
         EXPECT_EQ(engine(MDRV_GET_SPEED), speed) << play;
     }
     state().playState = PlayPlaying;
-    controls().captionButton(8)->click();
-    controls().captionButton(8)->click();
+    controls().captionButton(kSpeedUpButton)->click();
+    controls().captionButton(kSpeedUpButton)->click();
     EXPECT_EQ(engine(MDRV_GET_SPEED), speed + 2);
-    controls().captionButton(9)->click();
+    controls().captionButton(kSpeedDownButton)->click();
     EXPECT_EQ(engine(MDRV_GET_SPEED), speed + 1);
 }
 
@@ -118,12 +118,12 @@ TEST_F(TransportTest, ControllerRefreshFollowsPlayPauseAndStop) {
 }
 
 TEST_F(TransportTest, LoopCaptionAndSeek) {
-    controls().captionButton(31)->click();
+    controls().captionButton(kLoopButton)->click();
     EXPECT_TRUE(state().loopPlay);
-    EXPECT_EQ(controls().captionButton(31)->text(), "U");
-    controls().captionButton(31)->click();
+    EXPECT_EQ(controls().captionButton(kLoopButton)->text(), "U");
+    controls().captionButton(kLoopButton)->click();
     EXPECT_FALSE(state().loopPlay);
-    EXPECT_EQ(controls().captionButton(31)->text(), "I");
+    EXPECT_EQ(controls().captionButton(kLoopButton)->text(), "I");
 
     Transport::seek(program(), 10, 143);
     EXPECT_EQ(state().tickCount, 95);

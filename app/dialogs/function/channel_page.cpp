@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "channel_rows.h"
 #include "controller_list.h"
 #include "controller_page.h"
 #include "function_dialog.h"
@@ -18,23 +19,9 @@ namespace {
 constexpr int kRowHeight = 14;
 constexpr int kTop = 4;
 
-const char *roleText(int role) {
-    switch (role) {
-        case CH_KEYBOARD:
-            return "键盘使用";
-        case CH_ACCOMP:
-            return "伴奏使用";
-        case CH_FREE:
-            return "没有使用";
-        case CH_REPLAY:
-            return "回放使用";
-        case 0x85:
-            return "歌曲使用";
-        case CH_MUTED:
-            return "已经关闭";
-        default:
-            return nullptr;
-    }
+// A role the engine names (not a program number).
+bool isRole(int role) {
+    return role >= CH_KEYBOARD && role <= CH_MUTED;
 }
 
 QString voiceText(int program) {
@@ -115,8 +102,8 @@ void ChannelPage::fillRows() {
             const int program = c.call(MDRV_GET_CHANNEL_PROGRAM, i);
             c.keys().bytes[KeyboardState::kChannelVoice + i] = static_cast<uint8_t>(program);
             setRow(i, voiceText(program), 1);
-        } else if (const char *text = roleText(role)) {
-            setRow(i, QString::fromUtf8(text), 0);
+        } else if (isRole(role)) {
+            setRow(i, channelRowFor(role, QString()).text, 0);
         }
     }
 }
@@ -124,25 +111,9 @@ void ChannelPage::fillRows() {
 void ChannelPage::refreshRows() {
     FunctionContext &c = dialog_.context();
     for (int i = 0; i < kChannels; ++i) {
-        setRow(i, voiceText(c.call(MDRV_GET_CHANNEL_PROGRAM, i)), -1);
-        const int role = c.call(MDRV_GET_CHANNEL_ROLE, i);
-        switch (role) {
-            case CH_KEYBOARD:
-            case CH_ACCOMP:
-            case CH_MUTED:
-                setRow(i, QString::fromUtf8(roleText(role)), 0);
-                break;
-            case CH_FREE:
-            case CH_REPLAY:
-            case 0x85:
-                setRow(i, QString::fromUtf8(roleText(role)), -1);
-                break;
-            case CH_SONG:
-                setRow(i, voiceText(c.call(MDRV_GET_CHANNEL_PROGRAM, i)), 1);
-                break;
-            default:
-                break;
-        }
+        const QString voice = voiceText(c.call(MDRV_GET_CHANNEL_PROGRAM, i));
+        const ChannelRow row = channelRowFor(c.call(MDRV_GET_CHANNEL_ROLE, i), voice);
+        setRow(i, row.text, row.check);
     }
 }
 

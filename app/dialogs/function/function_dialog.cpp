@@ -7,6 +7,7 @@
 #include "accomp_page.h"
 #include "channel_page.h"
 #include "controller_page.h"
+#include "function_page.h"
 #include "key_map_page.h"
 #include "resource_library.h"
 #include "save_page.h"
@@ -16,22 +17,6 @@
 
 namespace piano {
 namespace {
-
-// Values of the program-wide page selector.
-enum FunctionPageValue {
-    kOpenAccomp = 0,
-    kOpenSave = 1,
-    kOpenKeyMap = 2,
-    kOpenPanelCell = 3,
-    kOpenBandVoice = 4,
-    kOpenChannels = 5,
-    kOpenControllers = 6,
-    kOpenScale = 30,
-    kOpenAccompVoice = 40,
-    kOpenChordVoice1 = 111,
-    kOpenChordVoice2 = 112,
-    kOpenVoices = 300,
-};
 
 const char *captionOf(FunctionTab tab) {
     switch (tab) {
@@ -137,45 +122,45 @@ void FunctionDialog::resizeEvent(QResizeEvent *event) {
 
 void FunctionDialog::preparePage(int functionPage) {
     switch (functionPage) {
-        case kOpenSave:
+        case kPageSave:
             save_->prepare();
             showTab(FunctionTab::Save, FunctionSize::kSave);
             break;
-        case kOpenKeyMap:
+        case kPageKeyMap:
             showTab(FunctionTab::KeyMap, FunctionSize::kKeyMap);
             break;
-        case kOpenPanelCell:
+        case kPagePanelCell:
             prepareVoiceOrScale();
             break;
-        case kOpenBandVoice:
+        case kPageBandVoice:
             voice_->prepareFixed(VoicePage::kBand, context_.call(MDRV_GET_CHANNEL0_PROGRAM));
             showTab(FunctionTab::Voice, FunctionSize::kChoice);
             break;
-        case kOpenChannels:
+        case kPageChannels:
             channels_->prepare();
             showTab(FunctionTab::Channels, FunctionSize::kChannels);
             break;
-        case kOpenControllers:
+        case kPageControllers:
             controllers_->prepareFromMainWindow();
             showTab(FunctionTab::Controllers, FunctionSize::kChoice);
             break;
-        case kOpenScale:
+        case kPageScale:
             scale_->prepare(0);
             showTab(FunctionTab::Scale, FunctionSize::kChoice);
             break;
-        case kOpenAccompVoice:
+        case kPageAccompVoice:
             voice_->prepareFixed(VoicePage::kAccomp, context_.call(MDRV_GET_ACCOMP_PROGRAM));
             showTab(FunctionTab::Voice, FunctionSize::kChoice);
             break;
-        case kOpenChordVoice1:
+        case kPageChordVoice1:
             voice_->prepareFixed(VoicePage::kChord1, voice_->chordVoice(VoicePage::kChord1));
             showTab(FunctionTab::Voice, FunctionSize::kChoice);
             break;
-        case kOpenChordVoice2:
+        case kPageChordVoice2:
             voice_->prepareFixed(VoicePage::kChord2, voice_->chordVoice(VoicePage::kChord2));
             showTab(FunctionTab::Voice, FunctionSize::kChoice);
             break;
-        case kOpenVoices:
+        case kPageVoices:
             voice_->prepareRegion(0);
             showTab(FunctionTab::Voice, FunctionSize::kChoice);
             break;

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "function_dialog.h"
+#include "function_page.h"
 
 class QWidget;
 
@@ -17,7 +18,9 @@ class FunctionDialogOpener {
     FunctionDialogOpener &operator=(const FunctionDialogOpener &) = delete;
 
     // The save page and the first layer voice open modally: the call returns once they close.
-    static bool opensModally(int functionPage) { return functionPage == 1 || functionPage == 111; }
+    static bool opensModally(int functionPage) {
+        return functionPage == kPageSave || functionPage == kPageChordVoice1;
+    }
 
     // Remember the page selector, set it, destroy any dialog, create and show one, restore the selector.
     void open(int functionPage);

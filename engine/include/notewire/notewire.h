@@ -86,6 +86,18 @@ extern "C" {
 #define MDRV_GET_ACCOMP_VELOCITY 63
 #define MDRV_SEND_CONTROLLER 64
 
+/* MIDI status bytes of channel 0 (OR in the channel); NW_MIDI_KIND keeps the kind of a status byte. */
+enum NwMidiStatus {
+    NW_NOTE_OFF = 0x80,
+    NW_NOTE_ON = 0x90,
+    NW_KEY_PRESSURE = 0xA0,
+    NW_CONTROL_CHANGE = 0xB0,
+    NW_PROGRAM_CHANGE = 0xC0,
+    NW_CHANNEL_PRESSURE = 0xD0,
+    NW_PITCH_BEND = 0xE0
+};
+#define NW_MIDI_KIND(status) ((status) & 0xF0)
+
 /* Messages posted to the host. */
 #define WM_MDRV_KEYS 1025        /* wparam MDRV_NOTIFY_RESET (lparam 120), or 1 and a packed note message */
 #define WM_MDRV_ACCOMP_NOTE 1026 /* wparam beat counter 1..4, lparam 100 */
@@ -97,6 +109,7 @@ extern "C" {
 #define CH_ACCOMP 0x82
 #define CH_FREE 0x83
 #define CH_REPLAY 0x84
+#define CH_SONG_USE 0x85 /* shown as in use by the song; the engine itself does not assign it */
 #define CH_SONG 0x86
 #define CH_MUTED 0x87
 
