@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "notewire/manual_clock.h"
 #include "notewire/notewire.h"
 #include "support/capture.h"
 #include "support/test_host.h"
@@ -33,9 +34,9 @@ std::set<std::string> exportedSymbols(const char *library) {
 }
 
 TEST(Library, ExportsExactlyTheDocumentedEntryPoints) {
-    std::set<std::string> expected = {
-        "ControlMidiDrv",    "sME", "sME1", "sME2", "sME3", "sME4", "sME5", "nwOutputDeviceCount",
-        "nwOutputDeviceCaps"};
+    // The program's entry points, and the hand-driven clock's for tests of the program.
+    std::set<std::string> expected = {"ControlMidiDrv", "sME",  "sME1", "sME2", "sME3", "sME4", "sME5",
+                                      "nwOutputDeviceCount", "nwOutputDeviceCaps", "nwAdvanceManualClock"};
     EXPECT_EQ(exportedSymbols(NOTEWIRE_LIBRARY_PATH), expected);
 }
 
@@ -63,6 +64,46 @@ TEST(Library, OpenPlaysThroughTheClockAndUnloadStopsIt) {
     EXPECT_NE(std::find(messages.begin(), messages.end(), 0x643C95u), messages.end());
     EXPECT_EQ(capture.lines().back().kind, "close");
     EXPECT_EQ(host.postsOf(WM_MDRV_EVENT).size(), 3u);
+}
+
+// Asked for at open, the clock moves only when a test advances it: a take recorded with a 100 ms gap
+// plays its release only once 100 ms have been advanced.
+TEST(Library, HandDrivenClockMovesOnlyWhenAdvanced) {
+    CaptureFile capture;
+    TestHost host;
+    void *lib = dlopen(NOTEWIRE_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(lib, nullptr) << dlerror();
+    auto control = reinterpret_cast<decltype(&ControlMidiDrv)>(dlsym(lib, "ControlMidiDrv"));
+    auto send1 = reinterpret_cast<decltype(&sME1)>(dlsym(lib, "sME1"));
+    auto advance =
+        reinterpret_cast<decltype(&nwAdvanceManualClock)>(dlsym(lib, NOTEWIRE_ADVANCE_MANUAL_CLOCK_SYMBOL));
+    ASSERT_TRUE(control && send1 && advance);
+    EXPECT_EQ(advance(10), 0) << "no clock before open";
+
+    setenv(NOTEWIRE_MANUAL_CLOCK_VARIABLE, "1", 1);
+    control(MDRV_OPEN, -1, host.host(), "");
+    unsetenv(NOTEWIRE_MANUAL_CLOCK_VARIABLE);
+    control(MDRV_START_RECORDING, 0, host.host(), "");
+    send1(0x90, 60, 100);
+    EXPECT_EQ(advance(100), 100);
+    send1(0x80, 60, 0);
+    control(MDRV_STOP_BUFFER, 0, host.host(), "");
+    ASSERT_EQ(control(MDRV_GET_BUFFER_COUNT, 0, host.host(), ""), 2);
+
+    capture.clear();
+    control(MDRV_PLAY_BUFFER, 0, host.host(), "");
+    advance(50);
+    const auto heard = [&capture](uint32_t packed) {
+        const auto messages = capture.messages();
+        return std::find(messages.begin(), messages.end(), packed) != messages.end();
+    };
+    EXPECT_TRUE(heard(0x643C90u)) << "the press at the start of the take";
+    EXPECT_FALSE(heard(0x3C80u)) << "the release lies 100 ms in";
+    advance(60);
+    EXPECT_TRUE(heard(0x3C80u));
+    EXPECT_EQ(advance(-1), 0);
+    control(MDRV_CLOSE_DEVICE, 0, host.host(), "");
+    dlclose(lib);
 }
 
 }  // namespace
