@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <utility>
 
 #include "install_registry.h"
 #include "notewire/manual_clock.h"
@@ -28,8 +29,10 @@ TestInstallation::TestInstallation(EngineClock clock) {
     const QString engine = qEnvironmentVariableIsSet("PIANO_TEST_ENGINE")
                                ? qEnvironmentVariable("PIANO_TEST_ENGINE")
                                : QString(PIANO_TEST_ENGINE);
-    put(PIANO_TEST_SKIN, "resource.skn") && put(PIANO_TEST_DEFAULTS, "BeiFen.dat") &&
-        put(engine, "libnotewire.so");
+    for (const auto &[source, name] : {std::pair<QString, QString>{PIANO_TEST_SKIN, "resource.skn"},
+                                       {PIANO_TEST_DEFAULTS, "BeiFen.dat"},
+                                       {engine, "libnotewire.so"}})
+        if (!put(source, name)) return;
 }
 
 TestInstallation::~TestInstallation() {
@@ -59,8 +62,8 @@ QStringList TestInstallation::filesInDir() const {
     return QDir(dir()).entryList(QDir::Files, QDir::Name);
 }
 
-void TestInstallation::writeSettings(const QByteArray &text) const {
-    writeFile("Piano", text);
+void TestInstallation::writeSettings(const QString &text) const {
+    writeFile("Piano", text.toUtf8());
 }
 
 QString TestInstallation::settingsText() const {

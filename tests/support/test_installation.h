@@ -39,7 +39,7 @@ class TestInstallation {
     QStringList filesInDir() const;
 
     // The settings file "Piano" of the installation, as plain text.
-    void writeSettings(const QByteArray &text) const;
+    void writeSettings(const QString &text) const;
     QString settingsText() const;
     bool writeFile(const QString &name, const QByteArray &bytes) const;
     void removeRegistryValue() const;
