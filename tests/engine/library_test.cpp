@@ -93,14 +93,19 @@ TEST(Library, HandDrivenClockMovesOnlyWhenAdvanced) {
     capture.clear();
     control(MDRV_PLAY_BUFFER, 0, host.host(), "");
     advance(50);
-    const auto heard = [&capture](uint32_t packed) {
+    // The take plays on whichever channel the engine gives the keyboard.
+    const auto heard = [&capture](bool press) {
         const auto messages = capture.messages();
-        return std::find(messages.begin(), messages.end(), packed) != messages.end();
+        return std::any_of(messages.begin(), messages.end(), [press](uint32_t m) {
+            const bool noteOn = (m & 0xF0) == 0x90 && (m >> 16) != 0;
+            const bool noteOff = (m & 0xF0) == 0x80 || ((m & 0xF0) == 0x90 && (m >> 16) == 0);
+            return ((m >> 8) & 0xFF) == 60 && (press ? noteOn : noteOff);
+        });
     };
-    EXPECT_TRUE(heard(0x643C90u)) << "the press at the start of the take";
-    EXPECT_FALSE(heard(0x3C80u)) << "the release lies 100 ms in";
+    EXPECT_TRUE(heard(true)) << "the press at the start of the take";
+    EXPECT_FALSE(heard(false)) << "the release lies 100 ms in";
     advance(60);
-    EXPECT_TRUE(heard(0x3C80u));
+    EXPECT_TRUE(heard(false));
     EXPECT_EQ(advance(-1), 0);
     control(MDRV_CLOSE_DEVICE, 0, host.host(), "");
     dlclose(lib);
