@@ -10,21 +10,13 @@
 #include <vector>
 
 #include "composition_root.h"
-#include "dialog_service.h"
 #include "main_timer.h"
 #include "main_window.h"
+#include "scripted_dialogs.h"
 #include "song_list.h"
-#include "test_install.h"
+#include "test_installation.h"
 
 namespace {
-
-class SilentDialogs : public DialogService {
-  public:
-    int32_t messageBox(const QString &, const QString &, uint32_t) override { return NW_IDOK; }
-    QStringList openFiles(const QString &, const QString &) override { return {}; }
-    QString saveFile(const QString &, const QString &) override { return {}; }
-    QColor pickColour(const QColor &c) override { return c; }
-};
 
 // Format 0, division 480 at 120 beats a minute: 20 ms is 19 ticks.
 QByteArray denseSong(int seconds) {
@@ -57,16 +49,16 @@ QByteArray denseSong(int seconds) {
 }
 
 void BM_TimerTick(benchmark::State &state) {
-    QTemporaryDir root;
-    TestInstall install;
-    if (!install.create(root.path())) return state.SkipWithError("no installation");
-    const QString song = root.filePath("dense.mid");
+    // The engine's own clock thread plays the song while the ticks are measured.
+    TestInstallation install(TestInstallation::EngineClock::Real);
+    if (!install.isComplete()) return state.SkipWithError("no installation");
+    const QString song = install.scratchPath("dense.mid");
     QFile out(song);
     out.open(QIODevice::WriteOnly);
     out.write(denseSong(60));
     out.close();
 
-    SilentDialogs dialogs;
+    ScriptedDialogs dialogs;
     CompositionRoot program(dialogs);
     MainWindow &window = program.window();
     if (!window.start()) return state.SkipWithError("the window did not start");

@@ -1,11 +1,22 @@
 // The engine's life: load, MDRV_OPEN, device open and reopen, unload.
+#include <cstdlib>
+#include <cstring>
+
 #include "engine.h"
+#include "notewire/manual_clock.h"
 
 namespace nw {
 namespace {
 
 constexpr const char *kDeviceFailure = "不能打开设备，请检查设备是否健康!或换一个设备试试";
 constexpr const char *kDeviceCaption = "设备错误";
+
+// Tests of the program ask for a hand-driven clock through the environment, as the program loads the
+// same library as users do.
+bool manualClockAsked() {
+    const char *value = std::getenv(NOTEWIRE_MANUAL_CLOCK_VARIABLE);
+    return value && std::strcmp(value, "1") == 0;
+}
 
 }  // namespace
 
@@ -53,6 +64,7 @@ int32_t Engine::open(Lock &lock, int32_t device, const NwHost *host) {
     if (!openDevice()) ask(lock, kDeviceFailure, kDeviceCaption, NW_MB_ICONWARNING);
     if (s_.clockId == 0) {
         s_.clockId = 1;
+        if (clockMode_ == ClockMode::Thread && manualClockAsked()) clockMode_ = ClockMode::Manual;
         if (clockMode_ == ClockMode::Thread) clock_.start([this] { tick(); });
     }
     resetRolesAtOpen(s_);
@@ -63,6 +75,16 @@ int32_t Engine::open(Lock &lock, int32_t device, const NwHost *host) {
     s_.recordSong = 0;
     s_.recordAccomp = 0;
     return 1;
+}
+
+int32_t Engine::advanceManualClock(int32_t ms) {
+    {
+        std::lock_guard<std::mutex> guard(mutex_);
+        if (clockMode_ != ClockMode::Manual || s_.clockId == 0 || ms < 0) return 0;
+    }
+    for (int32_t i = 0; i < ms; ++i)
+        tick();
+    return ms;
 }
 
 void Engine::tick() {

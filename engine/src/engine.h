@@ -42,6 +42,9 @@ public:
     int32_t command(int32_t code, int32_t arg, const NwHost *host, const char *data);
     int32_t send(Sender sender, int32_t status, int32_t data1, int32_t data2);
     void tick();  // one 1 ms clock tick
+    // Runs `ms` ticks on the caller's thread when the clock is hand-driven and started; returns the
+    // number run (0 otherwise, so a test that expected a hand-driven clock learns it has none).
+    int32_t advanceManualClock(int32_t ms);
 
     // For tests and tools: the state, read while nothing else runs.
     EngineState &state() { return s_; }

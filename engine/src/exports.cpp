@@ -1,6 +1,7 @@
 // The library's exported functions: one engine over static storage, made when the library is loaded and
 // unloaded with it (which stops its clock and closes its device).
 #include "engine.h"
+#include "notewire/manual_clock.h"
 #include "notewire/notewire.h"
 
 namespace {
@@ -26,5 +27,7 @@ int32_t sME5(int32_t s, int32_t d1, int32_t d2) { return g_engine.send(nw::Sende
 int32_t nwOutputDeviceCount(void) { return nw::output::deviceCount(); }
 
 int32_t nwOutputDeviceCaps(int32_t device, NwDeviceCaps *caps) { return nw::output::deviceCaps(device, caps) ? 1 : 0; }
+
+int32_t nwAdvanceManualClock(int32_t milliseconds) { return g_engine.advanceManualClock(milliseconds); }
 
 }  // extern "C"

@@ -1,4 +1,5 @@
-// Opening files, the song list and the timer's song and buffer endings, with the real engine clock.
+// Opening files, the song list and the timer's song and buffer endings, with the real engine driven by
+// hand: every 50 ms of its clock is followed by a timer tick, as the window's timer would.
 #include <QFile>
 #include <QTest>
 #include <functional>
@@ -21,7 +22,7 @@ class SongListTest : public WindowTest {
         return paths;
     }
     void fillList(const QStringList &paths) {
-        dialogs.fileChoices = {paths};
+        dialogs.fileAnswers = {paths};
         SongList::openFiles(program());
     }
     // Note-ons with a velocity that reached the device, in order.
@@ -31,20 +32,23 @@ class SongListTest : public WindowTest {
             if ((s.packed & 0xF0) == 0x90 && (s.packed >> 16) != 0) notes.push_back((s.packed >> 8) & 0xFF);
         return notes;
     }
-    // Ticks the timer for real until the condition holds or `ms` pass.
+    // Advances the engine's clock and ticks the timer until the condition holds or `ms` of the clock pass.
     bool tickUntil(const std::function<bool()> &done, int ms) {
         for (int waited = 0; waited < ms; waited += 50) {
-            runFor(50);
+            advanceClock(50);
             tick();
             if (done()) return true;
         }
         return false;
     }
-    bool engineReadsSongs(const QString &path) {
+    // Songs whose playing is checked must be readable by the engine: a test whose song cannot be read
+    // fails here, with the reason, instead of passing without playing anything.
+    void expectEngineReads(const QString &path) {
         engine(MDRV_LOAD_SONG, -1, path.toUtf8().constData());
         const bool read = engine(MDRV_GET_SONG_LENGTH) > 0;
         engine(MDRV_STOP_SONG);
-        return read;
+        ASSERT_TRUE(read) << "the engine did not read " << path.toStdString()
+                          << "; boxes: " << dialogs.boxTexts().join(" | ").toStdString();
     }
 };
 
@@ -57,30 +61,30 @@ TEST_F(SongListTest, OpeningFillsTheListAndTheFilesFile) {
     EXPECT_EQ(state().songPaths, paths);
     EXPECT_EQ(ListFile::read(state().paths.songListFile), paths);
     EXPECT_EQ(state().playState, PlayFilesChosen);
-    EXPECT_EQ(program().settings.readString("Directory", "OpenPath"), root.path());
+    EXPECT_EQ(program().settings.readString("Directory", "OpenPath"), install.scratchDir());
     EXPECT_TRUE(dialogs.boxes.empty());
 
     // The next open starts in the folder of the last one.
-    dialogs.fileChoices.clear();
+    dialogs.fileAnswers.clear();
     SongList::openFiles(program());
-    EXPECT_EQ(dialogs.openFolders.back(), root.path());
+    EXPECT_EQ(dialogs.fileDialogs.back().folder, install.scratchDir());
 }
 
 TEST_F(SongListTest, OpenButtonActsOnlyOnAReleaseInsideIt) {
     SpeedButton *open = controls().openFilesButton;
     QTest::mousePress(open, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(open, Qt::LeftButton, {}, QPoint(60, 5));
-    EXPECT_TRUE(dialogs.openFolders.empty());
+    EXPECT_TRUE(dialogs.fileDialogs.empty());
     QTest::mouseClick(open, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(dialogs.openFolders.size(), 1u);
+    EXPECT_EQ(dialogs.fileDialogs.size(), 1u);
     controls().menuItems.at("N6")->trigger();
-    EXPECT_EQ(dialogs.openFolders.size(), 2u);
+    EXPECT_EQ(dialogs.fileDialogs.size(), 2u);
 }
 
 TEST_F(SongListTest, AtMostAHundredFiles) {
     QStringList hundred;
     for (int i = 0; i < 101; ++i)
-        hundred << root.filePath(QString("f%1.mid").arg(i));
+        hundred << install.scratchPath(QString("f%1.mid").arg(i));
     QFile::copy(writeSong("f0.mid", 1), hundred[0]);
     fillList(hundred.mid(0, 100));
     EXPECT_TRUE(dialogs.boxes.empty());
@@ -94,17 +98,17 @@ TEST_F(SongListTest, AtMostAHundredFiles) {
 }
 
 TEST_F(SongListTest, AnUnreadableFirstFileBringsTheDialogBackAndCancelEndsIt) {
-    const QString missing = root.filePath("gone.mid");
+    const QString missing = install.scratchPath("gone.mid");
     state().playState = PlayIdle;
-    dialogs.fileChoices = {{missing}, {missing}};  // then cancelled
+    dialogs.fileAnswers = {{missing}, {missing}};  // then cancelled
     SongList::openFiles(program());
-    EXPECT_EQ(dialogs.openFolders.size(), 3u);
+    EXPECT_EQ(dialogs.fileDialogs.size(), 3u);
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     EXPECT_EQ(dialogs.boxes[0].text, "没有这个文件");
     EXPECT_EQ(state().playState, PlayIdle);
 
     const QStringList good = songs(1);
-    dialogs.fileChoices = {{missing}, good};
+    dialogs.fileAnswers = {{missing}, good};
     SongList::openFiles(program());
     EXPECT_EQ(state().playState, PlayFilesChosen);
     EXPECT_EQ(state().songPaths, good);
@@ -142,7 +146,7 @@ TEST_F(SongListTest, NextAndPreviousStopAtTheEnds) {
 
 TEST_F(SongListTest, PlayAfterOpeningLoadsTheFirstFileAndStopThenPlayRestarts) {
     const QStringList paths = songs(1);
-    if (!engineReadsSongs(paths[0])) GTEST_SKIP() << "this engine reads no songs";
+    ASSERT_NO_FATAL_FAILURE(expectEngineReads(paths[0]));
     fillList(paths);
     controls().playButton->click();
     EXPECT_EQ(state().playState, PlayPlaying);
@@ -159,7 +163,7 @@ TEST_F(SongListTest, PlayAfterOpeningLoadsTheFirstFileAndStopThenPlayRestarts) {
 
 TEST_F(SongListTest, EndOfSongAdvancesUntilTheLastRow) {
     const QStringList paths = songs(2);
-    if (!engineReadsSongs(paths[0])) GTEST_SKIP() << "this engine reads no songs";
+    ASSERT_NO_FATAL_FAILURE(expectEngineReads(paths[0]));
     fillList(paths);
     SongList::doubleClick(program(), 0);
     // Both songs play through, then nothing more is loaded.
@@ -174,11 +178,11 @@ TEST_F(SongListTest, EndOfSongAdvancesUntilTheLastRow) {
 
 TEST_F(SongListTest, OneRowIsReplayedOnlyWithLoop) {
     const QStringList paths = songs(1);
-    if (!engineReadsSongs(paths[0])) GTEST_SKIP() << "this engine reads no songs";
+    ASSERT_NO_FATAL_FAILURE(expectEngineReads(paths[0]));
     fillList(paths);
     SongList::doubleClick(program(), 0);
     ASSERT_TRUE(tickUntil([&] { return notesPlayed().size() >= 2 && engine(MDRV_GET_SONG_POS) == 0; }, 3000));
-    runFor(300);
+    advanceClock(300);
     tick();
     EXPECT_EQ(notesPlayed().size(), 2u);
 
@@ -189,7 +193,7 @@ TEST_F(SongListTest, OneRowIsReplayedOnlyWithLoop) {
 
 TEST_F(SongListTest, LoopLeavesAStoppedSongStopped) {
     const QStringList paths = songs(1);
-    if (!engineReadsSongs(paths[0])) GTEST_SKIP() << "this engine reads no songs";
+    ASSERT_NO_FATAL_FAILURE(expectEngineReads(paths[0]));
     fillList(paths);
     controls().captionButton(kLoopButton)->click();
     state().playState = PlayStopped;
@@ -203,7 +207,7 @@ TEST_F(SongListTest, RecordedKeysPlayBackUntilTheTimerEndsPlayback) {
     controls().modeSwitchButton->click();  // record mode
     controls().stopRecordButton->click();  // record
     program().engine.sME1(0x90, 64, 100);
-    runFor(120);
+    advanceClock(120);
     program().engine.sME1(0x90, 64, 0);
     ASSERT_GT(engine(MDRV_GET_BUFFER_COUNT), 0);
 

@@ -1,37 +1,13 @@
 #include "window_fixture.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
-#include <QThread>
 
 #include "main_timer.h"
-#include "test_install.h"
-
-int32_t ScriptedDialogs::messageBox(const QString &text, const QString &caption, uint32_t style) {
-    boxes.push_back({text, caption, style});
-    if (answers.empty()) return NW_IDOK;
-    const int32_t answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-QStringList ScriptedDialogs::openFiles(const QString &folder, const QString &) {
-    openFolders.push_back(folder);
-    if (fileChoices.empty()) return {};
-    QStringList chosen = fileChoices.front();
-    fileChoices.pop_front();
-    return chosen;
-}
 
 void WindowTest::SetUp() {
-    ASSERT_TRUE(root.isValid());
-    TestInstall install;
-    ASSERT_TRUE(install.create(root.path()));
-    installDir = install.installDir;
-    capturePath = install.capturePath;
+    ASSERT_TRUE(install.isComplete()) << install.problem().toStdString();
+    installDir = install.dir();
 
     composition = std::make_unique<CompositionRoot>(dialogs);
     window = &composition->window();
@@ -54,19 +30,12 @@ void WindowTest::tick(bool active) {
     MainTimer::tick(program(), active);
 }
 
-void WindowTest::runFor(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(2);
-    }
+void WindowTest::advanceClock(int ms) {
+    EXPECT_TRUE(install.advanceEngineClock(ms)) << "the engine's clock is not hand-driven";
 }
 
 QStringList WindowTest::captureLines() const {
-    QFile file(capturePath);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    return install.captureLines();
 }
 
 std::vector<WindowTest::Sent> WindowTest::capturedMessages() const {
@@ -101,7 +70,7 @@ QString WindowTest::writeSong(const QString &name, int notes) {
     const uint32_t length = track.size();
     file += char(length >> 24), file += char(length >> 16), file += char(length >> 8), file += char(length);
     file += track;
-    const QString path = root.filePath(name);
+    const QString path = install.scratchPath(name);
     QFile out(path);
     out.open(QIODevice::WriteOnly);
     out.write(file);

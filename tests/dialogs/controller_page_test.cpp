@@ -9,7 +9,7 @@
 namespace piano::test {
 namespace {
 
-using Calls = std::vector<EngineCallRecord>;
+using Calls = std::vector<EngineCommand>;
 
 class ControllerPageTest : public DialogTest {};
 

@@ -109,14 +109,14 @@ TEST_F(FrameTest, AccompanimentEntriesUseEqualsAtEveryOpeningAndAColonAfterAChoi
     EXPECT_EQ(page->list->currentRow(), 0);
     EXPECT_EQ(page->list->item(4)->text(), "伴奏面板6=/gone/five.tkb");
 
-    dialogs.fileAnswers = {""};  // cancelled
+    dialogs.fileAnswers = {QStringList{}};  // cancelled
     page->list->setCurrentRow(4);
     page->chooseFile();
-    EXPECT_EQ(dialogs.filters.back(), "Tkb 文件 (*.tkb)|*.tkb");
-    EXPECT_EQ(dialogs.folders.back(), "/gone");
+    EXPECT_EQ(dialogs.fileDialogs.back().filter, "Tkb 文件 (*.tkb)|*.tkb");
+    EXPECT_EQ(dialogs.fileDialogs.back().folder, "/gone");
     EXPECT_EQ(page->list->item(4)->text(), "伴奏面板6=/gone/five.tkb");
 
-    dialogs.fileAnswers = {"/new/six.tkb"};
+    dialogs.fileAnswers = {{"/new/six.tkb"}};
     page->chooseFile();
     EXPECT_EQ(page->list->item(4)->text(), "伴奏面板6:/new/six.tkb");
     EXPECT_EQ(performance.panel.accompFiles[4], "/new/six.tkb");

@@ -73,18 +73,18 @@ TEST_F(KeyMapPageTest, NoKeySelectedMeansAFunctionClickAssignsNothing) {
 TEST_F(KeyMapPageTest, SaveAndOpenGoThroughTheFileDialogs) {
     KeyMapPage &p = page();
     const QString path = file("map.kbd");
-    dialogs.fileAnswers = {path};
+    dialogs.fileAnswers = {{path}};
     p.saveMap();
     EXPECT_EQ(QFile(path).size(), 370);
-    EXPECT_EQ(dialogs.filters.back(), "");
-    EXPECT_EQ(dialogs.folders.back(), QDir::homePath()) << "not the installation folder";
+    EXPECT_EQ(dialogs.fileDialogs.back().filter, "");
+    EXPECT_EQ(dialogs.fileDialogs.back().folder, QDir::homePath()) << "not the installation folder";
 
     const auto saved = keys().bytes;
     keys().slotVoice(1) = 99;
-    dialogs.fileAnswers = {""};
+    dialogs.fileAnswers = {QStringList{}};
     p.loadMap();  // cancelled
     EXPECT_EQ(keys().slotVoice(1), 99);
-    dialogs.fileAnswers = {path};
+    dialogs.fileAnswers = {{path}};
     p.loadMap();
     EXPECT_EQ(keys().bytes, saved);
 }
@@ -109,7 +109,7 @@ TEST_F(KeyMapPageTest, AMapThatCannotBeReadOrWrittenIsToldAndChangesNothing) {
         KeyMapPage &p = page();
         const auto before = keys().bytes;
         dialogs.boxes.clear();
-        dialogs.fileAnswers = {c.path};
+        dialogs.fileAnswers = {{c.path}};
         c.save ? p.saveMap() : p.loadMap();
         ASSERT_EQ(dialogs.boxes.size(), 1u) << c.what;
         EXPECT_TRUE(dialogs.boxes[0].text.contains(QString::fromUtf8(c.told))) << c.what;

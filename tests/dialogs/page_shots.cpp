@@ -12,18 +12,12 @@ using namespace piano;
 
 namespace {
 
-class NoDialogs : public DialogService {
-  public:
-    int32_t messageBox(const QString &, const QString &, uint32_t) override { return NW_IDOK; }
-    QStringList openFiles(const QString &, const QString &) override { return {}; }
-    QString saveFile(const QString &, const QString &) override { return {}; }
-    QColor pickColour(const QColor &c) override { return c; }
-};
-
-int32_t engineStandIn(int32_t command, int32_t arg, const NwHost *, const char *) {
-    if (command == MDRV_GET_CHANNEL_ROLE) return arg < 4 ? CH_SONG : arg == 9 ? CH_KEYBOARD : CH_FREE;
-    if (command == MDRV_GET_CHANNEL_PROGRAM) return arg * 8;
-    return 1;
+// Channels 0 to 3 play the song and channel 9 the keyboard, each on a program of its own.
+void fillChannels(FakeEngine &engine) {
+    for (int channel = 0; channel < 16; ++channel) {
+        engine.roles[channel] = channel < 4 ? CH_SONG : channel == 9 ? CH_KEYBOARD : CH_FREE;
+        engine.programs[channel] = channel * 8;
+    }
 }
 
 }  // namespace
@@ -32,12 +26,15 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     if (argc < 3) return 2;
     QTemporaryDir install;
-    NoDialogs dialogs;
+    ScriptedDialogs dialogs;
     Program program(dialogs);
     program.state.paths = ProgramPaths::under(install.path());
     program.settings = SettingsFile(program.state.paths.settingsFile);
     program.skinLibrary.load(argv[1]);
-    program.engine.controlMidiDrv = engineStandIn;
+    FakeEngine engine;
+    fillChannels(engine);
+    engine.channel0Program = engine.accompProgram = engine.bufferCount = 1;
+    engine.bind(program.engine);
     Performance performance;
     performance.state.installDefaultMap();
     for (int i = 0; i < 16; ++i) {

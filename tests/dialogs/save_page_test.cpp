@@ -8,16 +8,16 @@
 
 #include <csignal>
 #include <optional>
-#include <thread>
 
 #include "dialog_fixture.h"
 #include "engine_host.h"
 #include "save_page.h"
+#include "test_installation.h"
 
 namespace piano::test {
 namespace {
 
-using Calls = std::vector<EngineCallRecord>;
+using Calls = std::vector<EngineCommand>;
 
 void writeFile(const QString &path, const QByteArray &bytes) {
     QFile f(path);
@@ -87,13 +87,13 @@ TEST_F(SavePageTest, TypeButtonsSwapOnlyLowerCaseEndings) {
 
 TEST_F(SavePageTest, BrowseUsesTheTypesFilterAndAppendsItsExtension) {
     SavePage &p = savePage();
-    dialogs.fileAnswers = {"/m/song.MID", "/m/t.tkb", ""};
+    dialogs.fileAnswers = {{"/m/song.MID"}, {"/m/t.tkb"}, {}};
     EXPECT_TRUE(p.browse());
-    EXPECT_EQ(dialogs.filters.back(), "标准MIDI文件 (*.mid)|*.MID");
+    EXPECT_EQ(dialogs.fileDialogs.back().filter, "标准MIDI文件 (*.mid)|*.MID");
     EXPECT_EQ(p.nameField->text(), "/m/song.MID.mid");
     p.chooseTake();
     EXPECT_TRUE(p.browse());
-    EXPECT_EQ(dialogs.filters.back(), "伴奏文件 (*.tkb)|*.TKB");
+    EXPECT_EQ(dialogs.fileDialogs.back().filter, "伴奏文件 (*.tkb)|*.TKB");
     EXPECT_EQ(p.nameField->text(), "/m/t.tkb");
     EXPECT_FALSE(p.browse());
     EXPECT_EQ(p.nameField->text(), "/m/t.tkb");
@@ -129,7 +129,7 @@ TEST_F(SavePageTest, OverwriteNoThenAnExistingBareNameAsksAgainAboutTheFinalName
     SavePage &p = savePage();
     p.nameField->setText(file("old.mid"));
     dialogs.answers = {NW_IDNO, NW_IDYES};
-    dialogs.fileAnswers = {file("other")};
+    dialogs.fileAnswers = {{file("other")}};
     p.save();
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     EXPECT_EQ(dialogs.boxes[1].caption, file("other.mid"));
@@ -143,7 +143,7 @@ TEST_F(SavePageTest, OverwriteNoThenCancelKeepsTheFileAndSavesNothing) {
     SavePage &p = savePage();
     p.nameField->setText(file("old.mid"));
     dialogs.answers = {NW_IDNO};
-    dialogs.fileAnswers = {""};
+    dialogs.fileAnswers = {QStringList{}};
     p.save();
     EXPECT_EQ(readFile(file("old.mid")), "keep");
     EXPECT_TRUE(engine.actions().empty());
@@ -154,7 +154,7 @@ TEST_F(SavePageTest, OverwriteNoThenCancelKeepsTheFileAndSavesNothing) {
 TEST_F(SavePageTest, MissingFolderOrEmptyNameWarnsAndBrowses) {
     SavePage &p = savePage();
     p.nameField->setText(file("nofolder/x.mid"));
-    dialogs.fileAnswers = {file("found.mid")};
+    dialogs.fileAnswers = {{file("found.mid")}};
     p.save();
     ASSERT_GE(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].caption, "Not Path");
@@ -165,7 +165,7 @@ TEST_F(SavePageTest, MissingFolderOrEmptyNameWarnsAndBrowses) {
     engine.calls.clear();
     SavePage &q = savePage();
     q.nameField->setText("");
-    dialogs.fileAnswers = {file("named.mid")};
+    dialogs.fileAnswers = {{file("named.mid")}};
     q.save();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].caption, "文件名错误");
@@ -178,7 +178,7 @@ TEST_F(SavePageTest, CancellingTheBrowseDialogEndsTheSaveWithoutAnotherBox) {
         dialogs.boxes.clear();
         SavePage &p = savePage();
         p.nameField->setText(name);
-        dialogs.fileAnswers = {""};
+        dialogs.fileAnswers = {QStringList{}};
         p.save();
         EXPECT_EQ(dialogs.boxes.size(), 1u) << name.toStdString();
         EXPECT_TRUE(engine.actions().empty());
@@ -202,13 +202,12 @@ TEST_F(SavePageTest, AnEmptyRecordingIsToldBeforeAnyNameIsAskedFor) {
 }
 
 // The real engine records a take and writes it through the save page in both formats; the engine
-// then reads each file back.
+// then reads each file back. The engine comes from a test installation, its clock driven by hand.
 class FullSaveTest : public SavePageTest {
   protected:
     void SetUp() override {
-        // The engine's device writes a text capture: no sound card needed.
-        qputenv("NOTEWIRE_CAPTURE", QFile::encodeName(file("capture.txt")));
-        ASSERT_TRUE(library.load(NOTEWIRE_LIBRARY_PATH));
+        ASSERT_TRUE(install.isComplete()) << install.problem().toStdString();
+        ASSERT_TRUE(library.load(install.enginePath()));
         ASSERT_TRUE(library.bind(program.engine));
         hostContext.receiver = &receiver;
         hostContext.dialogs = &dialogs;
@@ -218,7 +217,7 @@ class FullSaveTest : public SavePageTest {
         program.engine.call(MDRV_START_RECORDING);
         for (int note : {60, 64, 67}) {
             program.engine.sME1(0x90, note, 100);
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            ASSERT_TRUE(install.advanceEngineClock(20));
             program.engine.sME1(0x80, note, 0);
         }
         program.engine.call(MDRV_STOP_BUFFER);
@@ -231,6 +230,7 @@ class FullSaveTest : public SavePageTest {
         library.release();
     }
 
+    TestInstallation install;
     EngineLibrary library;
     QObject receiver;
     EngineHostContext hostContext;
@@ -332,7 +332,9 @@ TEST_F(FullSaveTest, NoAnswerOrFailureTouchesTheFilesThatWereThere) {
         if (c.emptyBuffer) program.engine.call(MDRV_CLEAR_BUFFER);
         dialogs.boxes.clear();
         dialogs.answers = c.answers;
-        dialogs.fileAnswers = c.browsed;
+        dialogs.fileAnswers.clear();
+        for (const QString &name : c.browsed)
+            dialogs.fileAnswers.push_back(QStringList{name});
         SavePage &p = savePage();
         p.nameField->setText(c.typed);
         {

@@ -11,7 +11,7 @@
 namespace piano::test {
 namespace {
 
-using Calls = std::vector<EngineCallRecord>;
+using Calls = std::vector<EngineCommand>;
 
 class VoicePageTest : public DialogTest {};
 

@@ -2,47 +2,25 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <memory>
 
 #include "channel_page.h"
 #include "composition_root.h"
 #include "function_dialog_opener.h"
-#include "install_registry.h"
 #include "main_window.h"
 #include "performance_wiring.h"
+#include "scripted_dialogs.h"
+#include "test_installation.h"
 
 namespace piano::test {
 namespace {
 
-class QuietDialogs : public DialogService {
-  public:
-    QStringList messages;
-    int32_t messageBox(const QString &text, const QString &, uint32_t) override {
-        messages << text;
-        return NW_IDNO;
-    }
-    QStringList openFiles(const QString &, const QString &) override { return {}; }
-    QString saveFile(const QString &, const QString &) override { return {}; }
-    QColor pickColour(const QColor &initial) override { return initial; }
-};
-
 class DialogInWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(temp.isValid());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(temp.filePath("config")));
-        const QString install = temp.filePath("install");
-        QDir().mkpath(install);
-        ASSERT_TRUE(QFile::copy(PIANO_TEST_SKIN, install + "/resource.skn"));
-        ASSERT_TRUE(QFile::copy(PIANO_TEST_DEFAULTS, install + "/BeiFen.dat"));
-        ASSERT_TRUE(QFile::link(PIANO_TEST_ENGINE, install + "/libnotewire.so"));
-        ASSERT_TRUE(InstallRegistry::writeInstallDir(install));
-        // The engine's device writes a text capture: no sound card needed.
-        qputenv("NOTEWIRE_CAPTURE", QFile::encodeName(install + "/capture.txt"));
+        ASSERT_TRUE(install.isComplete()) << install.problem().toStdString();
+        dialogs.answerWhenNoneLeft = NW_IDNO;
         composition = std::make_unique<CompositionRoot>(dialogs);
         window = &composition->window();
         opener = &composition->functionDialog();
@@ -54,8 +32,8 @@ class DialogInWindowTest : public ::testing::Test {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    QTemporaryDir temp;
-    QuietDialogs dialogs;
+    TestInstallation install;
+    ScriptedDialogs dialogs;
     std::unique_ptr<CompositionRoot> composition;
     MainWindow *window = nullptr;
     FunctionDialogOpener *opener = nullptr;
@@ -80,7 +58,7 @@ TEST_F(DialogInWindowTest, TheWindowsOpenerShowsTheChannelPageOverTheSkinAndTheT
     dialog->close();
     window->program().hooks.timer1Tick();
     EXPECT_FALSE(opener->exists());
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+    EXPECT_TRUE(dialogs.boxes.empty()) << dialogs.boxTexts().join('\n').toStdString();
 }
 
 }  // namespace

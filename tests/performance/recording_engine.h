@@ -1,23 +1,19 @@
 #pragma once
-// A stand-in for the engine's three entry points that records every call, and a canvas that records
-// every key picture drawn.
+// The stand-in engine as the live-playing tests read it, and a canvas that records every key picture
+// drawn.
 #include <string>
 #include <vector>
 
+#include "fake_engine.h"
 #include "performance.h"
 
 namespace piano::test {
 
-struct Call {
-    char via;  // 'C' ControlMidiDrv, '1' sME1, '5' sME5
-    int a, b, c;
-    std::string data;
-    bool operator==(const Call &) const = default;
-};
+using Call = EngineCallRecord;
 
+// The calls the current stand-in engine received.
 inline std::vector<Call> &calls() {
-    static std::vector<Call> log;
-    return log;
+    return FakeEngine::current().calls;
 }
 
 inline Call sent(int status, int d1, int d2) {
@@ -28,19 +24,6 @@ inline Call silent(int status, int d1, int d2) {
 }
 inline Call command(int cmd, int arg = 0, std::string data = "") {
     return {'C', cmd, arg, 0, std::move(data)};
-}
-
-inline int32_t recordControl(int32_t cmd, int32_t arg, const NwHost *, const char *data) {
-    calls().push_back({'C', cmd, arg, 0, data ? data : ""});
-    return 1;
-}
-inline int32_t recordSend1(int32_t s, int32_t d1, int32_t d2) {
-    calls().push_back({'1', s, d1, d2, ""});
-    return 1;
-}
-inline int32_t recordSend5(int32_t s, int32_t d1, int32_t d2) {
-    calls().push_back({'5', s, d1, d2, ""});
-    return 1;
 }
 
 struct Drawn {
@@ -58,12 +41,10 @@ class RecordingCanvas : public KeyCanvas {
 
 // A performance wired to the recorders, with the controller values already sent.
 struct RecordingPerformance : Performance {
+    FakeEngine fakeEngine;
     RecordingCanvas recordingCanvas;
     RecordingPerformance() {
-        calls().clear();
-        engine.controlMidiDrv = recordControl;
-        engine.sME1 = recordSend1;
-        engine.sME5 = recordSend5;
+        fakeEngine.bind(engine);
         canvas = &recordingCanvas;
         state.installDefaultMap();
         buttons.lastSent = {0, 8, 8, 8, 8};

@@ -4,49 +4,36 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QMouseEvent>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "composition_root.h"
 #include "control_panel.h"
-#include "dialog_service.h"
-#include "install_registry.h"
 #include "keyboard_view.h"
 #include "layout.h"
 #include "main_window.h"
 #include "performance_wiring.h"
 #include "recording_engine.h"
+#include "scripted_dialogs.h"
+#include "test_installation.h"
 
 namespace piano::test {
 namespace {
 
 using ::testing::ElementsAre;
 
-class AnsweringDialogs : public DialogService {
-  public:
-    QStringList messages;
-    int32_t messageBox(const QString &text, const QString &, uint32_t) override {
-        messages << text;
-        return NW_IDNO;
-    }
-    QStringList openFiles(const QString &, const QString &) override { return {}; }
-    QString saveFile(const QString &, const QString &) override { return {}; }
-    QColor pickColour(const QColor &initial) override { return initial; }
-};
-
 class PlayingWindowTest : public ::testing::Test {
   protected:
-    QTemporaryDir temp;
+    TestInstallation install;
     QString installDir;
     QString capturePath;
-    AnsweringDialogs dialogs;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<FakeEngine> engine;  // once the test records the window's engine calls
     std::unique_ptr<CompositionRoot> composition;
     MainWindow *window = nullptr;
     PerformanceWiring *wiring = nullptr;
@@ -55,39 +42,29 @@ class PlayingWindowTest : public ::testing::Test {
     virtual QByteArray savedSettings() const { return {}; }
 
     void SetUp() override {
-        ASSERT_TRUE(temp.isValid());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(temp.filePath("config")));
-        installDir = temp.filePath("install");
-        QDir().mkpath(installDir);
-        ASSERT_TRUE(QFile::copy(PIANO_TEST_SKIN, installDir + "/resource.skn"));
-        ASSERT_TRUE(QFile::copy(PIANO_TEST_DEFAULTS, installDir + "/BeiFen.dat"));
-        ASSERT_TRUE(QFile::link(PIANO_TEST_ENGINE, installDir + "/libnotewire.so"));
-        ASSERT_TRUE(InstallRegistry::writeInstallDir(installDir));
-        capturePath = installDir + "/capture.txt";
-        qputenv("NOTEWIRE_CAPTURE", QFile::encodeName(capturePath));
-        if (!savedSettings().isEmpty()) {
-            QFile settings(installDir + "/Piano");
-            ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-            settings.write(savedSettings());
-        }
+        ASSERT_TRUE(install.isComplete()) << install.problem().toStdString();
+        installDir = install.dir();
+        capturePath = install.capturePath();
+        dialogs.answerWhenNoneLeft = NW_IDNO;
+        if (!savedSettings().isEmpty()) ASSERT_TRUE(install.writeFile("Piano", savedSettings()));
 
         composition = std::make_unique<CompositionRoot>(dialogs);
         window = &composition->window();
         wiring = &composition->livePlaying();
         ASSERT_TRUE(window->start());
         window->show();
-        ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+        ASSERT_TRUE(dialogs.boxes.empty()) << dialogs.boxTexts().join('\n').toStdString();
     }
-    void TearDown() override { composition.reset(); }
+    void TearDown() override {
+        composition.reset();
+        engine.reset();
+    }
 
     MainWindowControls &controls() { return window->controls(); }
     // From here on the engine's entry points are the recorders.
     void recordEngine() {
-        EngineBinding &e = window->program().engine;
-        e.controlMidiDrv = recordControl;
-        e.sME1 = recordSend1;
-        e.sME5 = recordSend5;
-        calls().clear();
+        engine = std::make_unique<FakeEngine>();
+        engine->bind(window->program().engine);
         wiring->performance().harmonyEffect = 0;  // the saved default is a layer effect
     }
     std::vector<int> notes() const {  // + pitch for a note-on, - pitch for a release

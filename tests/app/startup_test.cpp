@@ -16,10 +16,6 @@ QStringList settingLines(const QString &text) {
     return lines;
 }
 
-bool contains(const std::vector<EngineCall> &calls, EngineCall call) {
-    return std::find(calls.begin(), calls.end(), call) != calls.end();
-}
-
 }  // namespace
 
 TEST(StartUp, FirstRunWithoutSettingsFileUsesDefaultsAndShutdownWritesTheRest) {
@@ -36,14 +32,14 @@ TEST(StartUp, FirstRunWithoutSettingsFileUsesDefaultsAndShutdownWritesTheRest) {
             EXPECT_EQ(gauge->progress(), 8);
         EXPECT_EQ(run.program().state.settings.deviceId, -1);
         EXPECT_EQ(run.program().state.playState, PlayIdle);
-        EXPECT_TRUE(run.dialogs.shown.empty());
-        EXPECT_EQ(installation.captureLines(), QStringList({"open -1"}));
+        EXPECT_TRUE(run.dialogs.boxes.empty());
+        EXPECT_EQ(installation.captureEvents(), QStringList({"open -1"}));
         EXPECT_TRUE(QFile::exists(installation.path("Files")));
         EXPECT_TRUE(QFile::exists(installation.path("TkbFile")));
         run.show();
         run.window().shutdown();
     }
-    EXPECT_EQ(installation.captureLines().last(), "close");
+    EXPECT_EQ(installation.captureEvents().last(), "close");
     const QString text = installation.settingsText();
     for (const char *line :
          {"Left=200", "Top=200", "Button1=8", "Button7=8", "inx1=1", "CortrorButton=1", "Volume=8",
@@ -59,8 +55,8 @@ TEST(StartUp, StoredValuesAreNormalisedPassedToTheEngineAndWrittenBack) {
         ASSERT_TRUE(run.start());
         EXPECT_TRUE(run.program().state.settings.savePlay);
         // The accompaniment controller is one byte: 300 arrives as 44.
-        EXPECT_TRUE(contains(recordedEngineCalls(), {MDRV_SET_ACCOMP_CONTROLLER, 44}));
-        EXPECT_TRUE(contains(recordedEngineCalls(), {MDRV_OPEN, 0}));
+        EXPECT_TRUE(run.engine.received(MDRV_SET_ACCOMP_CONTROLLER, 44));
+        EXPECT_TRUE(run.engine.received(MDRV_OPEN, 0));
         EXPECT_EQ(run.controls().controllerGauges[1]->progress(), 3);
         run.show();
         run.window().shutdown();
@@ -144,9 +140,9 @@ TEST(StartUp, AMissingLibraryEndsTheProgramWithoutWritingAnything) {
         const QStringList before = installation.filesInDir();
         RunningWindow run(installation);
         EXPECT_FALSE(run.start()) << missing;
-        EXPECT_TRUE(run.dialogs.shown.empty()) << missing;
+        EXPECT_TRUE(run.dialogs.boxes.empty()) << missing;
         EXPECT_EQ(installation.filesInDir(), before) << missing;
-        EXPECT_TRUE(installation.captureLines().isEmpty()) << missing;
+        EXPECT_TRUE(installation.captureEvents().isEmpty()) << missing;
     }
 }
 
@@ -166,9 +162,9 @@ TEST(StartUp, AMissingSkinBitmapReportsMissingPermissionAndEnds) {
     SkinFixture::writeLibrary(installation.dir(), "resource.skn", incomplete);
     RunningWindow run(installation);
     EXPECT_FALSE(run.start());
-    ASSERT_EQ(run.dialogs.shown.size(), 1u);
-    EXPECT_EQ(run.dialogs.shown[0].text, QString::fromUtf8(Startup::kNoPermissionMessage));
-    EXPECT_TRUE(installation.captureLines().isEmpty());
+    ASSERT_EQ(run.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(run.dialogs.boxes[0].text, QString::fromUtf8(Startup::kNoPermissionMessage));
+    EXPECT_TRUE(installation.captureEvents().isEmpty());
 }
 
 TEST(StartUp, MissingRegistryValueSaysNotInstalledAndWritesNothing) {
@@ -177,8 +173,8 @@ TEST(StartUp, MissingRegistryValueSaysNotInstalledAndWritesNothing) {
     const QStringList before = installation.filesInDir();
     RunningWindow run(installation);
     EXPECT_FALSE(run.start());
-    ASSERT_EQ(run.dialogs.shown.size(), 1u);
-    EXPECT_EQ(run.dialogs.shown[0].text, QString::fromUtf8(Startup::kNotInstalledMessage));
+    ASSERT_EQ(run.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(run.dialogs.boxes[0].text, QString::fromUtf8(Startup::kNotInstalledMessage));
     EXPECT_EQ(installation.filesInDir(), before);
 }
 
@@ -188,7 +184,7 @@ TEST(ClosePrompt, CloseButtonWithAnEmptyBufferClosesWithoutAsking) {
     ASSERT_TRUE(run.start());
     run.show();
     run.controls().closeButton->click();
-    EXPECT_TRUE(run.dialogs.shown.empty());
+    EXPECT_TRUE(run.dialogs.boxes.empty());
     EXPECT_FALSE(run.window().isVisible());
     run.window().shutdown();
 }
@@ -225,9 +221,9 @@ TEST(ClosePrompt, ANonEmptyBufferAsksWhetherToSave) {
         run.dialogs.answers = {c.answer};
 
         EXPECT_EQ(Startup::closePrompt(program), c.closes) << c.answer;
-        ASSERT_EQ(run.dialogs.shown.size(), 1u);
-        EXPECT_EQ(run.dialogs.shown[0].text, QString::fromUtf8(Startup::kBufferNotSavedMessage));
-        EXPECT_EQ(run.dialogs.shown[0].caption, QStringLiteral("新建"));
+        ASSERT_EQ(run.dialogs.boxes.size(), 1u);
+        EXPECT_EQ(run.dialogs.boxes[0].text, QString::fromUtf8(Startup::kBufferNotSavedMessage));
+        EXPECT_EQ(run.dialogs.boxes[0].caption, QStringLiteral("新建"));
         EXPECT_EQ(opened.size(), c.opensSavePage ? 1u : 0u);
         if (c.opensSavePage) {
             EXPECT_EQ(opened[0], std::make_pair(1, 1));

@@ -50,7 +50,8 @@ TEST(CaptureSink, WritesOneLinePerCallAndRefusesMissingDevices) {
 
 // The real synthesizer, rendering into /dev/null (the tests set the file audio driver).
 TEST(BuiltInSynthesizer, OpensPlaysAndReopensWithoutReloading) {
-    if (!nw::output::synthAvailable()) GTEST_SKIP() << "no SoundFont installed";
+    ASSERT_TRUE(nw::output::synthAvailable())
+        << "no General MIDI SoundFont found: scripts/install-deps installs one, or set NOTEWIRE_SOUNDFONT";
     nw::output::prepare(0);
     for (int round = 0; round < 2; ++round) {
         auto device = nw::output::open(0);

@@ -50,8 +50,8 @@ TEST_F(InterfacePageTest, DefaultsDeleteExactlyTheLoosePicturesAndWriteTheirValu
     QFile::remove(path("53.bmp"));
     dialogs_.answers = {NW_IDYES};
     dialog.defaultsButton()->click();
-    ASSERT_EQ(dialogs_.shown.size(), 1u);
-    EXPECT_TRUE(dialogs_.shown[0].text.contains("Piano.bmp, 51.bmp, 52.bmp, 54.bmp"));
+    ASSERT_EQ(dialogs_.boxes.size(), 1u);
+    EXPECT_TRUE(dialogs_.boxes[0].text.contains("Piano.bmp, 51.bmp, 52.bmp, 54.bmp"));
 
     QStringList left = QDir(dir_.path()).entryList(QDir::Files);
     left.sort();
@@ -97,9 +97,9 @@ TEST_F(InterfacePageTest, SkinLibraryWithTheBackgroundIsTakenAndRecorded) {
     dialogs_.fileAnswers.push_back({chosen});
     dialog.interfacePage()->browseButton()->click();
 
-    ASSERT_EQ(dialogs_.fileFilters.size(), 1u);
-    EXPECT_TRUE(dialogs_.fileFilters[0].startsWith("外观文件(*.skn)|*.SKN"));
-    EXPECT_TRUE(dialogs_.shown.empty());
+    ASSERT_EQ(dialogs_.fileDialogs.size(), 1u);
+    EXPECT_TRUE(dialogs_.fileDialogs[0].filter.startsWith("外观文件(*.skn)|*.SKN"));
+    EXPECT_TRUE(dialogs_.boxes.empty());
     EXPECT_EQ(readSetting("Directory", "RESDPath"), QFileInfo(chosen).absoluteFilePath());
     EXPECT_NE(program_->skinLibrary.root(), rootBefore);
     EXPECT_TRUE(program_->skinLibrary.holds("B0"));
@@ -109,15 +109,15 @@ TEST_F(InterfacePageTest, SkinLibraryWithTheBackgroundIsTakenAndRecorded) {
 TEST_F(InterfacePageTest, LibraryWithoutTheBackgroundIsRejectedAndTheOldSkinStays) {
     writeFile("garbage.skn", "this is not a resource file");
     for (const QString &chosen : {QString(PIANO_TEST_NO_B0_SKIN), path("garbage.skn")}) {
-        dialogs_.shown.clear();
+        dialogs_.boxes.clear();
         writeSettings("[Directory]\nRESDPath=old.skn\n");
         SettingsDialog dialog(*program_);
         const QString rootBefore = program_->skinLibrary.root();
         dialogs_.fileAnswers.push_back({chosen});
         dialog.interfacePage()->browseButton()->click();
 
-        ASSERT_EQ(dialogs_.shown.size(), 1u) << chosen.toStdString();
-        EXPECT_EQ(dialogs_.shown[0].text, QString::fromUtf8(SkinChoice::kNotASkinMessage));
+        ASSERT_EQ(dialogs_.boxes.size(), 1u) << chosen.toStdString();
+        EXPECT_EQ(dialogs_.boxes[0].text, QString::fromUtf8(SkinChoice::kNotASkinMessage));
         EXPECT_EQ(readSetting("Directory", "RESDPath"), "old.skn");
         // The library in use was never released: the window can still take its pictures.
         EXPECT_EQ(program_->skinLibrary.root(), rootBefore);
@@ -130,10 +130,10 @@ TEST_F(InterfacePageTest, CancelledSkinDialogChangesNothing) {
     SettingsDialog dialog(*program_);
     const QString rootBefore = program_->skinLibrary.root();
     dialog.interfacePage()->browseButton()->click();
-    EXPECT_EQ(dialogs_.fileFilters.size(), 1u);
+    EXPECT_EQ(dialogs_.fileDialogs.size(), 1u);
     EXPECT_EQ(program_->skinLibrary.root(), rootBefore);
     EXPECT_EQ(readSetting("Directory", "RESDPath"), "<absent>");
-    EXPECT_TRUE(dialogs_.shown.empty());
+    EXPECT_TRUE(dialogs_.boxes.empty());
 }
 
 TEST_F(InterfacePageTest, TypedTextMakesBrowseChooseAPictureForThePreview) {
@@ -144,7 +144,7 @@ TEST_F(InterfacePageTest, TypedTextMakesBrowseChooseAPictureForThePreview) {
     dialogs_.fileAnswers.push_back({path("wide.bmp")});
     page->browseButton()->click();
 
-    EXPECT_EQ(dialogs_.fileFilters.back(), "界面文件|*.bmp");
+    EXPECT_EQ(dialogs_.fileDialogs.back().filter, "界面文件|*.bmp");
     EXPECT_EQ(page->preview()->picture().size(), QSize(100, 40));
     // Narrower and lower than the view: centred on both axes.
     EXPECT_EQ(page->preview()->pictureOffset(), QPoint((282 - 100) / 2 + 1, (162 - 40) / 2 + 1));
@@ -178,14 +178,14 @@ TEST_F(InterfacePageTest, ColourIsStoredAsDecimalAppliedAndShown) {
     InterfacePage *page = dialog.interfacePage();
     EXPECT_EQ(page->swatch()->palette().color(QPalette::Window), QColor(255, 0, 0));
 
-    dialogs_.colourAnswer = QColor(0x12, 0x34, 0x56);
+    dialogs_.colourAnswers = {QColor(0x12, 0x34, 0x56)};
     page->colourButton()->click();
     const int value = 0x563412;
     EXPECT_TRUE(settingsText().contains(QString("Color=%1").arg(value))) << settingsText().toStdString();
     EXPECT_EQ(page->swatch()->palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
     EXPECT_EQ(program_->controls.window->palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
 
-    dialogs_.colourAnswer = QColor();  // cancelled
+    dialogs_.colourAnswers = {QColor()};  // cancelled
     page->colourButton()->click();
     EXPECT_EQ(readSetting("Set", "Color"), QString::number(value));
 }

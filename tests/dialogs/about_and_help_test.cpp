@@ -36,8 +36,8 @@ TEST_F(AboutPageTest, HelpButtonReportsAMissingPageAndStartsNothing) {
     SettingsDialog dialog(*program_);
     dialog.aboutPage()->helpButton()->click();
     EXPECT_TRUE(opened_.empty());
-    ASSERT_EQ(dialogs_.shown.size(), 1u);
-    EXPECT_EQ(dialogs_.shown[0].text, "没有找到文件Pianohlp.htm,请检查文件是否在Help目录下");
+    ASSERT_EQ(dialogs_.boxes.size(), 1u);
+    EXPECT_EQ(dialogs_.boxes[0].text, "没有找到文件Pianohlp.htm,请检查文件是否在Help目录下");
 }
 
 TEST_F(AboutPageTest, HelpButtonOpensTheInstalledPage) {
@@ -45,7 +45,7 @@ TEST_F(AboutPageTest, HelpButtonOpensTheInstalledPage) {
     writeFile("Help/PianoHlp.htm", "<html></html>");
     SettingsDialog dialog(*program_);
     dialog.aboutPage()->helpButton()->click();
-    EXPECT_TRUE(dialogs_.shown.empty());
+    EXPECT_TRUE(dialogs_.boxes.empty());
     ASSERT_EQ(opened_.size(), 1u);
     EXPECT_EQ(opened_[0], QUrl::fromLocalFile(path("Help/PianoHlp.htm")));
 }

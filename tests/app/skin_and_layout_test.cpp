@@ -187,8 +187,8 @@ TEST(Layout, APictureMissingFromTheDefaultsStopsTheChangeWithAMessageAndKeepsThe
     ASSERT_TRUE(run.start());
     run.show();
     run.controls().resizeButton->click();
-    ASSERT_EQ(run.dialogs.shown.size(), 1u);
-    EXPECT_TRUE(run.dialogs.shown[0].text.contains("BEIFENB14"));
+    ASSERT_EQ(run.dialogs.boxes.size(), 1u);
+    EXPECT_TRUE(run.dialogs.boxes[0].text.contains("BEIFENB14"));
     EXPECT_TRUE(run.window().isVisible());
     run.window().shutdown();
 }
