@@ -57,7 +57,7 @@ got="${notes[*]:0:8}"
 # Quarter notes at the file's default 120 beats a minute: 500 ms apart.
 for i in $(seq 1 7); do
   gap=$((times[i] - times[i - 1]))
-  if [ "$gap" -lt 470 ] || [ "$gap" -gt 530 ]; then
+  if [ "$gap" -lt 440 ] || [ "$gap" -gt 560 ]; then
     echo "note $i came $gap ms after the one before, expected 500"
     exit 1
   fi
