@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "output.h"
+#include "synth_player.h"
 
 namespace nw::output {
 namespace {
@@ -217,25 +218,15 @@ std::shared_ptr<Synth> theSynth() {
 
 class SynthDevice final : public Device {
 public:
-    explicit SynthDevice(std::shared_ptr<Synth> synth) : owner_(std::move(synth)), synth_(owner_->synth()) {}
+    explicit SynthDevice(std::shared_ptr<Synth> synth)
+        : owner_(std::move(synth)), synth_(owner_->synth()), player_(synth_) {}
     ~SynthDevice() override {
         fluid_synth_all_sounds_off(synth_, -1);
         fluid_synth_system_reset(synth_);
     }
 
     int32_t send(uint32_t packed) override {
-        int status = int(packed & 0xFF), d1 = int(packed >> 8 & 0x7F), d2 = int(packed >> 16 & 0x7F);
-        int channel = status & 0x0F;
-        switch (status & 0xF0) {
-            case 0x80: fluid_synth_noteoff(synth_, channel, d1); break;
-            case 0x90: fluid_synth_noteon(synth_, channel, d1, d2); break;
-            case 0xA0: fluid_synth_key_pressure(synth_, channel, d1, d2); break;
-            case 0xB0: fluid_synth_cc(synth_, channel, d1, d2); break;
-            case 0xC0: fluid_synth_program_change(synth_, channel, d1); break;
-            case 0xD0: fluid_synth_channel_pressure(synth_, channel, d1); break;
-            case 0xE0: fluid_synth_pitch_bend(synth_, channel, d1 | d2 << 7); break;
-            default: break;  // system messages mean nothing to the synthesizer
-        }
+        player_.send(packed);
         return 0;
     }
 
@@ -246,6 +237,7 @@ public:
 private:
     std::shared_ptr<Synth> owner_;
     fluid_synth_t *synth_;
+    SynthPlayer player_;
 };
 
 }  // namespace
