@@ -198,6 +198,7 @@ TEST(Playback, NoNoteKeepsSoundingAfterBufferOrAccompanimentStops) {
         {"buffer stop", false, [](ManualEngine &e) { e.command(MDRV_STOP_BUFFER); }},
         {"buffer clear", false, [](ManualEngine &e) { e.command(MDRV_CLEAR_BUFFER); }},
         {"buffer end", false, [](ManualEngine &e) { ticksUntilPast(e, e.s().bufferState, BUF_PLAYING); }},
+        {"buffer played again", false, [](ManualEngine &e) { e.command(MDRV_PLAY_BUFFER); }},
         {"accompaniment stop", true, [](ManualEngine &e) { e.command(MDRV_STOP_ACCOMP); }},
     };
     for (const auto &c : cases) {
@@ -220,6 +221,85 @@ TEST(Playback, NoNoteKeepsSoundingAfterBufferOrAccompanimentStops) {
         c.stop(e);
         EXPECT_TRUE(capture.soundingNotes().empty());
     }
+}
+
+TEST(Playback, RecordingDuringPlaybackStopsThePlaybackBeforeTheQuestion) {
+    Capture capture;
+    ManualEngine e;
+    for (uint8_t i = 0; i < 60; ++i)
+        e.s().buffer[i] = {3, 0x90, uint8_t(30 + i), 100, 0, 0};
+    e.s().recordCount = 60;
+    e.command(MDRV_PLAY_BUFFER);
+    e.ticks(100);
+    // The clock goes on while the user reads the question.
+    e.host.onBox = [&] { e.ticks(100); };
+    e.host.answer = NW_IDNO;
+    e.command(MDRV_START_RECORDING);
+    ASSERT_EQ(e.host.boxes.size(), 1u);
+    EXPECT_TRUE(capture.soundingNotes().empty());
+    EXPECT_EQ(e.s().bufferState, BUF_RECORDING);
+}
+
+// A song at 240 beats a minute from its first record, slowed to 60 before its end.
+Bytes songThatSetsItsTempoFirst() {
+    Track t;
+    t.tempo(0, 250000).ev(96, {0x90, 60, 100}).ev(96, {0x90, 62, 100}).tempo(96, 1000000);
+    t.ev(96, {0x90, 64, 100}).end(1);
+    return smf({t}, 96);
+}
+
+TEST(Playback, EveryWayOfStartingASongPlaysAtTheTempoInForceWhereItStarts) {
+    const struct {
+        const char *name;
+        std::function<void(ManualEngine &)> start;
+    } cases[] = {
+        {"start", [](ManualEngine &e) { e.command(MDRV_START_SONG); }},
+        {"loop",
+         [](ManualEngine &e) {
+             e.command(MDRV_PLAY_FROM_ZERO);
+             e.command(MDRV_START_SONG);
+         }},
+        {"play again after stop",
+         [](ManualEngine &e) {
+             e.command(MDRV_STOP_SONG);
+             e.command(MDRV_SELECT_DEVICE, 0);
+             e.command(MDRV_START_SONG);
+         }},
+        {"seek",
+         [](ManualEngine &e) {
+             e.command(MDRV_SEEK_SONG, 1);
+             e.command(MDRV_RESUME_SONG);
+         }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Capture capture;
+        TempDir dir;
+        ManualEngine e;
+        ASSERT_EQ(e.command(MDRV_LOAD_SONG, 0, dir.write("s.mid", songThatSetsItsTempoFirst())), 0);
+        e.command(MDRV_SET_SONG_VELOCITY, 10);
+        e.command(MDRV_PLAY_FROM_ZERO);
+        for (int n = 0; n < 10000 && e.s().songState == SONG_PLAYING; ++n)  // played once to its end
+            e.ticks(1);
+        ASSERT_EQ(e.s().songState, SONG_STOPPED);
+        c.start(e);
+        ASSERT_GT(ticksUntilPast(e, e.s().songPosition, 1), 0);
+        EXPECT_EQ(ticksUntilPast(e, e.s().songPosition, 2), 250);  // (250000 / 200) / 96 x 96 / 5 + 1
+    }
+}
+
+TEST(Playback, TheFirstSongNotesSoundAtTheSongVolumeSetBeforeTheLoad) {
+    Capture capture;
+    TempDir dir;
+    ManualEngine e;
+    e.command(MDRV_SET_SONG_VELOCITY, 8);
+    ASSERT_EQ(e.command(MDRV_LOAD_SONG, 0, dir.write("s.mid", songThatSetsItsTempoFirst())), 0);
+    e.command(MDRV_START_SONG);
+    capture.messages();
+    ASSERT_GT(ticksUntilPast(e, e.s().songPosition, 1), 0);
+    const auto sent = capture.messages();
+    ASSERT_FALSE(sent.empty());
+    EXPECT_EQ(sent.back(), 0x503C90u);  // velocity (100 / 10) x 8
 }
 
 }  // namespace
