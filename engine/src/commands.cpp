@@ -177,6 +177,7 @@ void Engine::startSong(int32_t arg) {
     // Another value than a channel would turn the modulation reset into some other message.
     if (isChannel(arg)) route(Route::Plain, controllerStatus(arg), 1, 0);
     for (uint8_t controller : kStartResetControllers) sendExportLocked(Sender::Me3, 0xB0, controller, 0);
+    forgetAccompSettingsSent();
     s_.songState = SONG_PLAYING;
 }
 
@@ -198,7 +199,6 @@ void Engine::stopSong() {
 
 void Engine::selectDevice(int32_t device) {
     s_.deviceId = device;
-    for (auto &bend : s_.bendCache) bend = 0;
     reopenDevice();
     s_.songPosition = 0;
     s_.songState = SONG_DEVICE_SET;
@@ -284,6 +284,7 @@ void Engine::stopAccomp() {
     for (uint8_t c = 64; c <= 69; ++c) reset(c, 0);
     for (uint8_t c = 80; c <= 83; ++c) reset(c, 0);
     for (uint8_t c = 91; c <= 102; ++c) reset(c, 0);
+    forgetAccompSettingsSent();
 }
 
 }  // namespace nw

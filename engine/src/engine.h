@@ -66,6 +66,9 @@ private:
     bool openDevice();
     void closeDevice();
     bool reopenDevice();
+    // The accompaniment's pitch and controller go out again before its next note (its channel was
+    // reset, or it is a new one).
+    void forgetAccompSettingsSent();
 
     // Commands (commands.cpp, song_commands.cpp, recording.cpp).
     int32_t dispatch(Lock &lock, int32_t code, int32_t arg, const char *data);

@@ -72,7 +72,6 @@ int32_t Engine::loadSong(Lock &lock, int32_t device, const char *path) {
         s_.speed = 5;
         s_.tempo = 500000;
         deviceFailed = !reopenDevice();
-        std::fill(std::begin(s_.bendCache), std::end(s_.bendCache), 0u);
         if (!deviceFailed) {
             songStoreBusy_ = false;
             return 0;

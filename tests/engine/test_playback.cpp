@@ -2,6 +2,7 @@
 // events, and that every way of stopping them leaves no note sounding.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "song_support.h"
@@ -238,6 +239,49 @@ TEST(Playback, RecordingDuringPlaybackStopsThePlaybackBeforeTheQuestion) {
     ASSERT_EQ(e.host.boxes.size(), 1u);
     EXPECT_TRUE(capture.soundingNotes().empty());
     EXPECT_EQ(e.s().bufferState, BUF_RECORDING);
+}
+
+TEST(Playback, TheAccompanimentGetsItsPitchAndControllerAgainAfterEveryReset) {
+    const struct {
+        const char *name;
+        std::function<void(ManualEngine &, const std::string &song)> reset;
+    } cases[] = {
+        {"song load (the accompaniment moves to channel 1)",
+         [](ManualEngine &e, const std::string &song) { e.command(MDRV_LOAD_SONG, 0, song); }},
+        {"song stop", [](ManualEngine &e, const std::string &) { e.command(MDRV_STOP_SONG); }},
+        {"device change", [](ManualEngine &e, const std::string &) { e.command(MDRV_SELECT_DEVICE, 0); }},
+        {"open again", [](ManualEngine &e, const std::string &) { e.command(MDRV_OPEN, 0); }},
+        {"song start", [](ManualEngine &e, const std::string &) { e.command(MDRV_START_SONG); }},
+        {"accompaniment stop", [](ManualEngine &e, const std::string &) { e.command(MDRV_STOP_ACCOMP); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Capture capture;
+        TempDir dir;
+        ManualEngine e;
+        const std::string song = dir.write("s.mid", smf({Track().ev(0, {0x90, 60, 100}).end(10)}));
+        e.s().pattern[0] = {0, 0x90, 48, 100, 0, 0};
+        e.s().pattern[1] = {25, 0x80, 48, 0, 0, 0};
+        e.s().patternLength = 2;
+        e.command(MDRV_SET_ACCOMP_BEND, 70);
+        e.command(MDRV_SET_ACCOMP_CONTROLLER, 91);
+        e.command(MDRV_SET_ACCOMP_CONTROLLER_VALUE, 40);
+        e.command(MDRV_START_ACCOMP);
+        e.ticks(1);
+
+        c.reset(e, song);
+        const size_t before = capture.messages().size();
+        e.command(MDRV_START_ACCOMP);
+        e.ticks(200);
+        const auto sent = capture.messages();
+        const uint8_t channel = e.s().accompChannel;
+        const uint8_t bend = e.s().accompBend;
+        auto wasSent = [&](uint32_t message) {
+            return std::find(sent.begin() + long(before), sent.end(), message) != sent.end();
+        };
+        EXPECT_TRUE(wasSent(pack(uint8_t(0xE0 | channel), bend, bend)));
+        EXPECT_TRUE(wasSent(pack(uint8_t(0xB0 | channel), 91, 40)));
+    }
 }
 
 // A song at 240 beats a minute from its first record, slowed to 60 before its end.
