@@ -22,8 +22,9 @@
 namespace nw::output {
 namespace {
 
-constexpr double kFullScaleGain = 0.8;
-constexpr double kInitialGain = 0.5;
+// The gain at the top of the master volume: a ten-key layered chord over a loud song still stays below
+// full scale there.
+constexpr double kFullScaleGain = 0.7;
 constexpr int kPolyphony = 256;
 // How long opening waits for the audio output to start; a slower one comes up behind the open device.
 constexpr auto kAudioStartWait = std::chrono::milliseconds(200);
@@ -46,6 +47,17 @@ bool looksLikeSoundFont(const std::string &path) {
 }
 
 void quietLog(int, const char *, void *) {}
+
+// The master volume (0..65535) as the synthesizer's gain. The gain follows the square of the volume, as
+// loudness controls do: half volume is -12 dB, so the whole slider is useful, and the program's default
+// place sits 6.5 dB below the top, which leaves the headroom for everything playing at once.
+double gainForVolume(uint32_t volume) {
+    const double share = double(volume & 0xFFFF) / 65535.0;
+    return kFullScaleGain * share * share;
+}
+
+// Until the program sets the volume, the synthesizer plays at the program's default.
+constexpr uint32_t kInitialVolume = 45000;
 
 class Synth {
   public:
@@ -107,7 +119,7 @@ class Synth {
             fluid_set_log_function(level, quietLog, nullptr);
         settings_ = new_fluid_settings();
         fluid_settings_setint(settings_, "synth.polyphony", kPolyphony);
-        fluid_settings_setnum(settings_, "synth.gain", kInitialGain);
+        fluid_settings_setnum(settings_, "synth.gain", gainForVolume(kInitialVolume));
         fluid_settings_setnum(settings_, "synth.sample-rate", 48000.0);
         // Small periods so a key sounds within a few milliseconds.
         fluid_settings_setint(settings_, "audio.period-size", 128);
@@ -231,7 +243,7 @@ public:
     }
 
     void setVolume(uint32_t volume) override {
-        fluid_synth_set_gain(synth_, float(kFullScaleGain * double(volume & 0xFFFF) / 65535.0));
+        fluid_synth_set_gain(synth_, float(gainForVolume(volume)));
     }
 
 private:
