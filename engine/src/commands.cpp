@@ -52,6 +52,7 @@ int32_t Engine::dispatch(Lock &lock, int32_t code, int32_t arg, const char *data
     switch (code) {
         case MDRV_PLAY_FROM_ZERO:
             s_.songPosition = 0;
+            takeUpTempo();
             s_.songState = SONG_PLAYING;
             return 1;
         case MDRV_START_SONG: startSong(arg); return 1;
@@ -103,6 +104,7 @@ int32_t Engine::dispatch(Lock &lock, int32_t code, int32_t arg, const char *data
         case MDRV_ALLOC_KEYBOARD_CHANNEL: return allocateKeyboardChannel(s_);
         case MDRV_RESUME_SONG: resumeSong(); return 1;
         case MDRV_PLAY_BUFFER:
+            silenceBufferRing();  // the notes of a playback under way would never get their releases
             s_.bufferPosition = 0;
             s_.bufferState = BUF_PLAYING;
             return 1;
@@ -169,12 +171,19 @@ int32_t Engine::dispatch(Lock &lock, int32_t code, int32_t arg, const char *data
 void Engine::startSong(int32_t arg) {
     postResetNotice();
     if (out_) s_.songPosition = 1;
+    takeUpTempo();  // a song that sets its tempo in its first record plays at it from the start
     for (int status = 0x90; status <= 0x9F; ++status)
         sendExportLocked(Sender::Me2, uint8_t(status), 0, 0);
     // Another value than a channel would turn the modulation reset into some other message.
     if (isChannel(arg)) route(Route::Plain, controllerStatus(arg), 1, 0);
     for (uint8_t controller : kStartResetControllers) sendExportLocked(Sender::Me3, 0xB0, controller, 0);
+    forgetAccompSettingsSent();
     s_.songState = SONG_PLAYING;
+}
+
+// A song (re)starting plays at the tempo in force where it starts, not at the one it was left at.
+void Engine::takeUpTempo() {
+    if (!songStoreBusy_) s_.tempo = tempoInForceAt(s_, s_.songPosition);
 }
 
 void Engine::stopSong() {
@@ -190,7 +199,6 @@ void Engine::stopSong() {
 
 void Engine::selectDevice(int32_t device) {
     s_.deviceId = device;
-    for (auto &bend : s_.bendCache) bend = 0;
     reopenDevice();
     s_.songPosition = 0;
     s_.songState = SONG_DEVICE_SET;
@@ -276,6 +284,7 @@ void Engine::stopAccomp() {
     for (uint8_t c = 64; c <= 69; ++c) reset(c, 0);
     for (uint8_t c = 80; c <= 83; ++c) reset(c, 0);
     for (uint8_t c = 91; c <= 102; ++c) reset(c, 0);
+    forgetAccompSettingsSent();
 }
 
 }  // namespace nw

@@ -1,6 +1,8 @@
 // The engine's life: load, MDRV_OPEN, device open and reopen, unload.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 #include "engine.h"
 #include "notewire/manual_clock.h"
@@ -33,7 +35,17 @@ Engine::~Engine() {
 
 bool Engine::openDevice() {
     out_ = output::open(s_.deviceId);
+    // A device opened afresh has been sent nothing: song pitches and the accompaniment's settings go
+    // out again before their next notes.
+    std::fill(std::begin(s_.bendCache), std::end(s_.bendCache), 0u);
+    forgetAccompSettingsSent();
     return out_ != nullptr;
+}
+
+void Engine::forgetAccompSettingsSent() {
+    s_.accompBendCache = 0;
+    s_.accompControllerValueCache = 0;
+    s_.accompControllerNumberCache = 0;
 }
 
 void Engine::closeDevice() { out_.reset(); }

@@ -69,10 +69,14 @@ private:
     bool openDevice();
     void closeDevice();
     bool reopenDevice();
+    // The accompaniment's pitch and controller go out again before its next note (its channel was
+    // reset, or it is a new one).
+    void forgetAccompSettingsSent();
 
     // Commands (commands.cpp, song_commands.cpp, recording.cpp).
     int32_t dispatch(Lock &lock, int32_t code, int32_t arg, const char *data);
     void startSong(int32_t arg);
+    void takeUpTempo();
     void stopSong();
     void selectDevice(int32_t device);
     void setVolume(int32_t volume);
@@ -120,6 +124,9 @@ private:
 void resetRolesAtOpen(EngineState &s);
 uint8_t allocateKeyboardChannel(EngineState &s);
 uint8_t allocateAccompChannel(EngineState &s);
+
+// The tempo of the last tempo record before a position of the song, or the default of a song without one.
+uint32_t tempoInForceAt(const EngineState &s, uint32_t position);
 
 // True when a packed message is a short message a device accepts: a status byte followed by the data
 // bytes its kind carries, each below 0x80.

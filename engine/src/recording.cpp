@@ -4,6 +4,8 @@
 namespace nw {
 
 void Engine::startRecording(Lock &lock) {
+    // A take playing back stops before the question, or it would sound on under it.
+    if (s_.bufferState == BUF_PLAYING) s_.bufferState = BUF_IDLE;
     s_.bufferPosition = 0;
     s_.recordTicks = 0;
     silenceBufferRing();

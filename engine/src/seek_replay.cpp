@@ -19,6 +19,8 @@ constexpr int kSlotsPerChannel = 131;
 constexpr uint32_t kNone = UINT32_MAX;
 constexpr uint32_t kDefaultTempo = 500000;
 
+bool isTempoRecord(const EngineEvent &e) { return e.status == 0xFF && e.data1 == 0x51; }
+
 int slotOf(const EngineEvent &e) {
     switch (e.status & 0xF0) {
         case 0xB0:
@@ -36,6 +38,12 @@ int slotOf(const EngineEvent &e) {
 
 }  // namespace
 
+uint32_t tempoInForceAt(const EngineState &s, uint32_t position) {
+    for (uint32_t i = std::min(position, s.songLength); i > 0; --i)
+        if (isTempoRecord(s.song[i - 1])) return s.song[i - 1].tempo;
+    return kDefaultTempo;
+}
+
 void Engine::seekReplay(uint32_t upTo) {
     s_.songWait = 0;
     if (songStoreBusy_) return;
@@ -44,15 +52,13 @@ void Engine::seekReplay(uint32_t upTo) {
     // Where each setting was last made before the position.
     uint32_t last[16][kSlotsPerChannel];
     std::fill(&last[0][0], &last[0][0] + 16 * kSlotsPerChannel, kNone);
-    uint32_t tempo = kDefaultTempo;
     for (uint32_t i = 0; i < end; ++i) {
         const EngineEvent &e = s_.song[i];
-        if (e.status == 0xFF && e.data1 == 0x51) tempo = e.tempo;
         if (e.status < 0xB0 || e.status > 0xEF) continue;
         const int slot = slotOf(e);
         if (slot >= 0) last[e.status & 0x0F][slot] = i;
     }
-    s_.tempo = tempo;
+    s_.tempo = tempoInForceAt(s_, end);
 
     // Sent in the order they were made, so that a data entry still follows the parameter number it
     // was meant for.

@@ -68,11 +68,10 @@ int32_t Engine::loadSong(Lock &lock, int32_t device, const char *path) {
         s_.songPosition = 0;
         s_.programMode = PROG_SONG;
         s_.bendWord = 0x4000;
-        s_.songVelocityScale = 0;
+        // The song volume the program last set stays: its first notes sound at it, not silent.
         s_.speed = 5;
         s_.tempo = 500000;
         deviceFailed = !reopenDevice();
-        std::fill(std::begin(s_.bendCache), std::end(s_.bendCache), 0u);
         if (!deviceFailed) {
             songStoreBusy_ = false;
             return 0;

@@ -2,6 +2,7 @@
 // events, and that every way of stopping them leaves no note sounding.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "song_support.h"
@@ -198,6 +199,7 @@ TEST(Playback, NoNoteKeepsSoundingAfterBufferOrAccompanimentStops) {
         {"buffer stop", false, [](ManualEngine &e) { e.command(MDRV_STOP_BUFFER); }},
         {"buffer clear", false, [](ManualEngine &e) { e.command(MDRV_CLEAR_BUFFER); }},
         {"buffer end", false, [](ManualEngine &e) { ticksUntilPast(e, e.s().bufferState, BUF_PLAYING); }},
+        {"buffer played again", false, [](ManualEngine &e) { e.command(MDRV_PLAY_BUFFER); }},
         {"accompaniment stop", true, [](ManualEngine &e) { e.command(MDRV_STOP_ACCOMP); }},
     };
     for (const auto &c : cases) {
@@ -220,6 +222,128 @@ TEST(Playback, NoNoteKeepsSoundingAfterBufferOrAccompanimentStops) {
         c.stop(e);
         EXPECT_TRUE(capture.soundingNotes().empty());
     }
+}
+
+TEST(Playback, RecordingDuringPlaybackStopsThePlaybackBeforeTheQuestion) {
+    Capture capture;
+    ManualEngine e;
+    for (uint8_t i = 0; i < 60; ++i)
+        e.s().buffer[i] = {3, 0x90, uint8_t(30 + i), 100, 0, 0};
+    e.s().recordCount = 60;
+    e.command(MDRV_PLAY_BUFFER);
+    e.ticks(100);
+    // The clock goes on while the user reads the question.
+    e.host.onBox = [&] { e.ticks(100); };
+    e.host.answer = NW_IDNO;
+    e.command(MDRV_START_RECORDING);
+    ASSERT_EQ(e.host.boxes.size(), 1u);
+    EXPECT_TRUE(capture.soundingNotes().empty());
+    EXPECT_EQ(e.s().bufferState, BUF_RECORDING);
+}
+
+TEST(Playback, TheAccompanimentGetsItsPitchAndControllerAgainAfterEveryReset) {
+    const struct {
+        const char *name;
+        std::function<void(ManualEngine &, const std::string &song)> reset;
+    } cases[] = {
+        {"song load (the accompaniment moves to channel 1)",
+         [](ManualEngine &e, const std::string &song) { e.command(MDRV_LOAD_SONG, 0, song); }},
+        {"song stop", [](ManualEngine &e, const std::string &) { e.command(MDRV_STOP_SONG); }},
+        {"device change", [](ManualEngine &e, const std::string &) { e.command(MDRV_SELECT_DEVICE, 0); }},
+        {"open again", [](ManualEngine &e, const std::string &) { e.command(MDRV_OPEN, 0); }},
+        {"song start", [](ManualEngine &e, const std::string &) { e.command(MDRV_START_SONG); }},
+        {"accompaniment stop", [](ManualEngine &e, const std::string &) { e.command(MDRV_STOP_ACCOMP); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Capture capture;
+        TempDir dir;
+        ManualEngine e;
+        const std::string song = dir.write("s.mid", smf({Track().ev(0, {0x90, 60, 100}).end(10)}));
+        e.s().pattern[0] = {0, 0x90, 48, 100, 0, 0};
+        e.s().pattern[1] = {25, 0x80, 48, 0, 0, 0};
+        e.s().patternLength = 2;
+        e.command(MDRV_SET_ACCOMP_BEND, 70);
+        e.command(MDRV_SET_ACCOMP_CONTROLLER, 91);
+        e.command(MDRV_SET_ACCOMP_CONTROLLER_VALUE, 40);
+        e.command(MDRV_START_ACCOMP);
+        e.ticks(1);
+
+        c.reset(e, song);
+        const size_t before = capture.messages().size();
+        e.command(MDRV_START_ACCOMP);
+        e.ticks(200);
+        const auto sent = capture.messages();
+        const uint8_t channel = e.s().accompChannel;
+        const uint8_t bend = e.s().accompBend;
+        auto wasSent = [&](uint32_t message) {
+            return std::find(sent.begin() + long(before), sent.end(), message) != sent.end();
+        };
+        EXPECT_TRUE(wasSent(pack(uint8_t(0xE0 | channel), bend, bend)));
+        EXPECT_TRUE(wasSent(pack(uint8_t(0xB0 | channel), 91, 40)));
+    }
+}
+
+// A song at 240 beats a minute from its first record, slowed to 60 before its end.
+Bytes songThatSetsItsTempoFirst() {
+    Track t;
+    t.tempo(0, 250000).ev(96, {0x90, 60, 100}).ev(96, {0x90, 62, 100}).tempo(96, 1000000);
+    t.ev(96, {0x90, 64, 100}).end(1);
+    return smf({t}, 96);
+}
+
+TEST(Playback, EveryWayOfStartingASongPlaysAtTheTempoInForceWhereItStarts) {
+    const struct {
+        const char *name;
+        std::function<void(ManualEngine &)> start;
+    } cases[] = {
+        {"start", [](ManualEngine &e) { e.command(MDRV_START_SONG); }},
+        {"loop",
+         [](ManualEngine &e) {
+             e.command(MDRV_PLAY_FROM_ZERO);
+             e.command(MDRV_START_SONG);
+         }},
+        {"play again after stop",
+         [](ManualEngine &e) {
+             e.command(MDRV_STOP_SONG);
+             e.command(MDRV_SELECT_DEVICE, 0);
+             e.command(MDRV_START_SONG);
+         }},
+        {"seek",
+         [](ManualEngine &e) {
+             e.command(MDRV_SEEK_SONG, 1);
+             e.command(MDRV_RESUME_SONG);
+         }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Capture capture;
+        TempDir dir;
+        ManualEngine e;
+        ASSERT_EQ(e.command(MDRV_LOAD_SONG, 0, dir.write("s.mid", songThatSetsItsTempoFirst())), 0);
+        e.command(MDRV_SET_SONG_VELOCITY, 10);
+        e.command(MDRV_PLAY_FROM_ZERO);
+        for (int n = 0; n < 10000 && e.s().songState == SONG_PLAYING; ++n)  // played once to its end
+            e.ticks(1);
+        ASSERT_EQ(e.s().songState, SONG_STOPPED);
+        c.start(e);
+        ASSERT_GT(ticksUntilPast(e, e.s().songPosition, 1), 0);
+        EXPECT_EQ(ticksUntilPast(e, e.s().songPosition, 2), 250);  // (250000 / 200) / 96 x 96 / 5 + 1
+    }
+}
+
+TEST(Playback, TheFirstSongNotesSoundAtTheSongVolumeSetBeforeTheLoad) {
+    Capture capture;
+    TempDir dir;
+    ManualEngine e;
+    e.command(MDRV_SET_SONG_VELOCITY, 8);
+    ASSERT_EQ(e.command(MDRV_LOAD_SONG, 0, dir.write("s.mid", songThatSetsItsTempoFirst())), 0);
+    e.command(MDRV_START_SONG);
+    capture.messages();
+    ASSERT_GT(ticksUntilPast(e, e.s().songPosition, 1), 0);
+    const auto sent = capture.messages();
+    ASSERT_FALSE(sent.empty());
+    EXPECT_EQ(sent.back(), 0x503C90u);  // velocity (100 / 10) x 8
 }
 
 }  // namespace

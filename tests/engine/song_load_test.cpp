@@ -49,7 +49,7 @@ TEST_F(SongLoad, CompletedLoadResetsPlaybackAndAllocatesChannelsAroundTheSong) {
     EXPECT_EQ(s.speed, 5u);
     EXPECT_EQ(s.tempo, 500000u);
     EXPECT_EQ(s.bendWord, 0x4000);
-    EXPECT_EQ(s.songVelocityScale, 0);
+    EXPECT_EQ(s.songVelocityScale, 30);  // the song volume the program set stays
     EXPECT_EQ(s.programMode, PROG_SONG);
     for (uint32_t b : s.bendCache)
         EXPECT_EQ(b, 0u);

@@ -17,12 +17,14 @@
 #include <thread>
 
 #include "output.h"
+#include "synth_player.h"
 
 namespace nw::output {
 namespace {
 
-constexpr double kFullScaleGain = 0.8;
-constexpr double kInitialGain = 0.5;
+// The gain at the top of the master volume: a ten-key layered chord over a loud song still stays below
+// full scale there.
+constexpr double kFullScaleGain = 0.7;
 constexpr int kPolyphony = 256;
 // How long opening waits for the audio output to start; a slower one comes up behind the open device.
 constexpr auto kAudioStartWait = std::chrono::milliseconds(200);
@@ -45,6 +47,17 @@ bool looksLikeSoundFont(const std::string &path) {
 }
 
 void quietLog(int, const char *, void *) {}
+
+// The master volume (0..65535) as the synthesizer's gain. The gain follows the square of the volume, as
+// loudness controls do: half volume is -12 dB, so the whole slider is useful, and the program's default
+// place sits 6.5 dB below the top, which leaves the headroom for everything playing at once.
+double gainForVolume(uint32_t volume) {
+    const double share = double(volume & 0xFFFF) / 65535.0;
+    return kFullScaleGain * share * share;
+}
+
+// Until the program sets the volume, the synthesizer plays at the program's default.
+constexpr uint32_t kInitialVolume = 45000;
 
 class Synth {
   public:
@@ -106,7 +119,7 @@ class Synth {
             fluid_set_log_function(level, quietLog, nullptr);
         settings_ = new_fluid_settings();
         fluid_settings_setint(settings_, "synth.polyphony", kPolyphony);
-        fluid_settings_setnum(settings_, "synth.gain", kInitialGain);
+        fluid_settings_setnum(settings_, "synth.gain", gainForVolume(kInitialVolume));
         fluid_settings_setnum(settings_, "synth.sample-rate", 48000.0);
         // Small periods so a key sounds within a few milliseconds.
         fluid_settings_setint(settings_, "audio.period-size", 128);
@@ -217,35 +230,26 @@ std::shared_ptr<Synth> theSynth() {
 
 class SynthDevice final : public Device {
 public:
-    explicit SynthDevice(std::shared_ptr<Synth> synth) : owner_(std::move(synth)), synth_(owner_->synth()) {}
+    explicit SynthDevice(std::shared_ptr<Synth> synth)
+        : owner_(std::move(synth)), synth_(owner_->synth()), player_(synth_) {}
     ~SynthDevice() override {
         fluid_synth_all_sounds_off(synth_, -1);
         fluid_synth_system_reset(synth_);
     }
 
     int32_t send(uint32_t packed) override {
-        int status = int(packed & 0xFF), d1 = int(packed >> 8 & 0x7F), d2 = int(packed >> 16 & 0x7F);
-        int channel = status & 0x0F;
-        switch (status & 0xF0) {
-            case 0x80: fluid_synth_noteoff(synth_, channel, d1); break;
-            case 0x90: fluid_synth_noteon(synth_, channel, d1, d2); break;
-            case 0xA0: fluid_synth_key_pressure(synth_, channel, d1, d2); break;
-            case 0xB0: fluid_synth_cc(synth_, channel, d1, d2); break;
-            case 0xC0: fluid_synth_program_change(synth_, channel, d1); break;
-            case 0xD0: fluid_synth_channel_pressure(synth_, channel, d1); break;
-            case 0xE0: fluid_synth_pitch_bend(synth_, channel, d1 | d2 << 7); break;
-            default: break;  // system messages mean nothing to the synthesizer
-        }
+        player_.send(packed);
         return 0;
     }
 
     void setVolume(uint32_t volume) override {
-        fluid_synth_set_gain(synth_, float(kFullScaleGain * double(volume & 0xFFFF) / 65535.0));
+        fluid_synth_set_gain(synth_, float(gainForVolume(volume)));
     }
 
 private:
     std::shared_ptr<Synth> owner_;
     fluid_synth_t *synth_;
+    SynthPlayer player_;
 };
 
 }  // namespace
