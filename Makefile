@@ -3,6 +3,8 @@
 # make install: the same without starting it. PREFIX chooses another installation directory.
 # make test:    install what is missing, build, run every test.
 PRESET ?= default
+# Extra configure arguments, e.g. CMAKE_ARGS=-DPIANO_WERROR=ON.
+CMAKE_ARGS ?=
 BUILD := build/$(PRESET)
 PREFIX ?= $(HOME)/.local/share/Brenvik/Piano
 INSTALL_DIR := $(abspath $(PREFIX))
@@ -13,7 +15,7 @@ deps:
 	scripts/install-deps
 
 configure: deps
-	cmake --preset $(PRESET)
+	cmake --preset $(PRESET) $(CMAKE_ARGS)
 
 build: configure
 	cmake --build --preset $(PRESET) -j2

@@ -28,7 +28,8 @@ bool EngineLibrary::bind(EngineBinding &binding) const {
     binding.sME5 = send5;
     binding.outputDeviceCount =
         reinterpret_cast<EngineBinding::DeviceCountFn>(dlsym(handle_, "nwOutputDeviceCount"));
-    binding.outputDeviceCaps = reinterpret_cast<EngineBinding::DeviceCapsFn>(dlsym(handle_, "nwOutputDeviceCaps"));
+    binding.outputDeviceCaps =
+        reinterpret_cast<EngineBinding::DeviceCapsFn>(dlsym(handle_, "nwOutputDeviceCaps"));
     return true;
 }
 

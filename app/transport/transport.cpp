@@ -154,7 +154,8 @@ void seek(Program &p, int x, int panelWidth) {
 
 void toggleLoop(Program &p) {
     p.state.loopPlay = !p.state.loopPlay;
-    p.controls.captionButton(kLoopButton)->setText(p.state.loopPlay ? QStringLiteral("U") : QStringLiteral("I"));
+    p.controls.captionButton(kLoopButton)
+        ->setText(p.state.loopPlay ? QStringLiteral("U") : QStringLiteral("I"));
 }
 
 }  // namespace Transport

@@ -71,7 +71,8 @@ void enlarge(Program &p) {
     p.state.enlarged = true;
     Skin::loadKeyPictures(p, 1);
 
-    c.keyboardPicture->setBoundsRect(c.keyboardPicture->x(), c.keyboardPicture->y(), c.keyboardPicture->width() + 1, c.keyboardPicture->height());
+    c.keyboardPicture->setBoundsRect(c.keyboardPicture->x(), c.keyboardPicture->y(),
+                                     c.keyboardPicture->width() + 1, c.keyboardPicture->height());
     c.controllerButtons[1]->move(c.controllerButtons[1]->x() - 1, c.controllerButtons[1]->y());
     c.controllerButtons[2]->move(c.controllerButtons[2]->x() + 1, c.controllerButtons[2]->y());
     c.modeButtons[0]->move(c.modeButtons[0]->x(), c.modeButtons[0]->y() - 1);
@@ -86,7 +87,8 @@ void enlarge(Program &p) {
     for (auto &[number, button] : c.captionButtons)
         setFontSize(button, 13);
 
-    for (QWidget *w : std::initializer_list<QWidget *>{c.displayLine1, c.displayLine2, c.displayLine3, c.songList})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{c.displayLine1, c.displayLine2, c.displayLine3, c.songList})
         w->resize(w->width() + 2, w->height());
     for (QWidget *w : std::initializer_list<QWidget *>{c.displayLine3, c.songList})
         w->resize(w->width(), w->height() + 2);

@@ -13,7 +13,8 @@ int lowestFree(const EngineState &s) {
 }  // namespace
 
 void resetRolesAtOpen(EngineState &s) {
-    for (auto &role : s.roles) role = CH_FREE;
+    for (auto &role : s.roles)
+        role = CH_FREE;
     s.roles[5] = CH_KEYBOARD;
     s.roles[0] = CH_ACCOMP;
     s.roles[10] = CH_REPLAY;

@@ -7,10 +7,18 @@
 namespace nw {
 namespace {
 
-bool isNoteOn(uint8_t status) { return status >= 0x90 && status <= 0x9F; }
-bool isNoteOff(uint8_t status) { return status >= 0x80 && status <= 0x8F; }
-bool isProgramChange(uint8_t status) { return status >= 0xC0 && status <= 0xCF; }
-bool isController(uint8_t status) { return status >= 0xB0 && status <= 0xBF; }
+bool isNoteOn(uint8_t status) {
+    return status >= 0x90 && status <= 0x9F;
+}
+bool isNoteOff(uint8_t status) {
+    return status >= 0x80 && status <= 0x8F;
+}
+bool isProgramChange(uint8_t status) {
+    return status >= 0xC0 && status <= 0xCF;
+}
+bool isController(uint8_t status) {
+    return status >= 0xB0 && status <= 0xBF;
+}
 
 uint32_t packedEvent(const EngineEvent &e) {
     return uint32_t(e.status) | uint32_t(e.data1) << 8 | uint32_t(e.data2) << 16 | uint32_t(e.spare) << 24;
@@ -61,7 +69,8 @@ void Engine::silenceBufferRing() {
 }
 
 void Engine::silenceAccompRing() {
-    silenceRing(s_.accompRing, [this](uint8_t st, uint8_t note) { sendExportLocked(Sender::Me3, st, note, 0); });
+    silenceRing(s_.accompRing,
+                [this](uint8_t st, uint8_t note) { sendExportLocked(Sender::Me3, st, note, 0); });
 }
 
 // The 16-bit bend word, centred on 0x4000, as a 14-bit bend centred on 0x2000.
@@ -105,7 +114,8 @@ bool Engine::songSection() {
                 sendSongBend(c, songRoute);
                 s_.bendCache[c] = s_.bendWord;
             }
-            if (s_.programMode == PROG_USER) route(songRoute, uint8_t(0xC0 + c), s_.channelPrograms[c] & 0x7F, 0);
+            if (s_.programMode == PROG_USER)
+                route(songRoute, uint8_t(0xC0 + c), s_.channelPrograms[c] & 0x7F, 0);
             uint8_t data2 = e.data2;
             if (isNoteOn(status)) {
                 data2 = scaledVelocity(e.data2, s_.songVelocityScale);
@@ -197,7 +207,8 @@ void Engine::accompSection() {
         if (isProgramChange(e.status)) s_.patternProgram = e.data1;
         uint8_t data2 = e.data2;
         if (isNoteOn(e.status)) {
-            storeInRing(s_.accompRing, e.status, e.data1, [&](uint8_t st, uint8_t note) { me3(st, note, 0); });
+            storeInRing(s_.accompRing, e.status, e.data1,
+                        [&](uint8_t st, uint8_t note) { me3(st, note, 0); });
             me3(0xB0, 7, 127);
             me3(0xB0, 10, kAccompPan);
             me3(0xB0, 11, 127);
@@ -211,7 +222,8 @@ void Engine::accompSection() {
         }
         me2(e.status, e.data1, data2);
         ++s_.patternPosition;
-        const uint32_t delta = s_.patternPosition < s_.patternLength ? s_.pattern[s_.patternPosition].delta : 0;
+        const uint32_t delta =
+            s_.patternPosition < s_.patternLength ? s_.pattern[s_.patternPosition].delta : 0;
         if (delta != 0) {
             s_.accompWait = delta * 20 / (uint32_t(s_.accompSpeed) + 2);
             return;

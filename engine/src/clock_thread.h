@@ -9,7 +9,7 @@
 namespace nw {
 
 class ClockThread {
-public:
+  public:
     // Ticks run late after a stall are caught up to this many at once; older ones are dropped.
     static constexpr int kMaxCatchUp = 20;
 
@@ -25,7 +25,7 @@ public:
     uint64_t ticks() const { return ticks_.load(std::memory_order_relaxed); }
     void setLatenessObserver(LatenessObserver observer, void *context);
 
-private:
+  private:
     void run(bool wantRealtime);
 
     std::function<void()> tick_;

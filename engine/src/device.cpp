@@ -48,7 +48,9 @@ void Engine::forgetAccompSettingsSent() {
     s_.accompControllerNumberCache = 0;
 }
 
-void Engine::closeDevice() { out_.reset(); }
+void Engine::closeDevice() {
+    out_.reset();
+}
 
 void Engine::attachDevice(std::unique_ptr<output::Device> device) {
     std::lock_guard<std::mutex> guard(mutex_);

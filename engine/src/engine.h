@@ -31,7 +31,7 @@ inline constexpr int32_t kSendNoDevice = 5;      // no open device (MMSYSERR_INV
 inline constexpr int32_t kSendInvalidData = 11;  // not a valid short message (MMSYSERR_INVALPARAM)
 
 class Engine {
-public:
+  public:
     enum class ClockMode { Thread, Manual };
 
     Engine(EngineState &storage, ClockMode mode);
@@ -53,7 +53,7 @@ public:
     void attachDevice(std::unique_ptr<output::Device> device);
     ClockThread &clock() { return clock_; }
 
-private:
+  private:
     using Lock = std::unique_lock<std::mutex>;
 
     // Sending (senders.cpp). All of these run with the lock held.

@@ -10,12 +10,12 @@ namespace nw {
 
 // One record of the song store, the recording buffer and the accompaniment pattern.
 struct EngineEvent {
-    uint32_t delta;   // song: file ticks; buffer and pattern: units of 4 ms
-    uint8_t status;   // 0xF0 system exclusive, 0xFF meta
-    uint8_t data1;    // meta: its type
+    uint32_t delta;  // song: file ticks; buffer and pattern: units of 4 ms
+    uint8_t status;  // 0xF0 system exclusive, 0xFF meta
+    uint8_t data1;   // meta: its type
     uint8_t data2;
-    uint8_t spare;    // travels in the packed event posted to the host; never set by the reader
-    uint32_t tempo;   // microseconds per quarter note, tempo records only
+    uint8_t spare;   // travels in the packed event posted to the host; never set by the reader
+    uint32_t tempo;  // microseconds per quarter note, tempo records only
 };
 
 inline constexpr uint32_t kSongCapacity = 1048575;

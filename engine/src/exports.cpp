@@ -17,17 +17,35 @@ int32_t ControlMidiDrv(int32_t command, int32_t arg, const NwHost *host, const c
     return g_engine.command(command, arg, host, data);
 }
 
-int32_t sME(int32_t s, int32_t d1, int32_t d2) { return g_engine.send(nw::Sender::Me, s, d1, d2); }
-int32_t sME1(int32_t s, int32_t d1, int32_t d2) { return g_engine.send(nw::Sender::Me1, s, d1, d2); }
-int32_t sME2(int32_t s, int32_t d1, int32_t d2) { return g_engine.send(nw::Sender::Me2, s, d1, d2); }
-int32_t sME3(int32_t s, int32_t d1, int32_t d2) { return g_engine.send(nw::Sender::Me3, s, d1, d2); }
-int32_t sME4(int32_t s, int32_t d1, int32_t d2) { return g_engine.send(nw::Sender::Me4, s, d1, d2); }
-int32_t sME5(int32_t s, int32_t d1, int32_t d2) { return g_engine.send(nw::Sender::Me5, s, d1, d2); }
+int32_t sME(int32_t s, int32_t d1, int32_t d2) {
+    return g_engine.send(nw::Sender::Me, s, d1, d2);
+}
+int32_t sME1(int32_t s, int32_t d1, int32_t d2) {
+    return g_engine.send(nw::Sender::Me1, s, d1, d2);
+}
+int32_t sME2(int32_t s, int32_t d1, int32_t d2) {
+    return g_engine.send(nw::Sender::Me2, s, d1, d2);
+}
+int32_t sME3(int32_t s, int32_t d1, int32_t d2) {
+    return g_engine.send(nw::Sender::Me3, s, d1, d2);
+}
+int32_t sME4(int32_t s, int32_t d1, int32_t d2) {
+    return g_engine.send(nw::Sender::Me4, s, d1, d2);
+}
+int32_t sME5(int32_t s, int32_t d1, int32_t d2) {
+    return g_engine.send(nw::Sender::Me5, s, d1, d2);
+}
 
-int32_t nwOutputDeviceCount(void) { return nw::output::deviceCount(); }
+int32_t nwOutputDeviceCount(void) {
+    return nw::output::deviceCount();
+}
 
-int32_t nwOutputDeviceCaps(int32_t device, NwDeviceCaps *caps) { return nw::output::deviceCaps(device, caps) ? 1 : 0; }
+int32_t nwOutputDeviceCaps(int32_t device, NwDeviceCaps *caps) {
+    return nw::output::deviceCaps(device, caps) ? 1 : 0;
+}
 
-int32_t nwAdvanceManualClock(int32_t milliseconds) { return g_engine.advanceManualClock(milliseconds); }
+int32_t nwAdvanceManualClock(int32_t milliseconds) {
+    return g_engine.advanceManualClock(milliseconds);
+}
 
 }  // extern "C"

@@ -4,7 +4,9 @@
 
 namespace nw {
 
-void HostLink::attach(const NwHost *host) { host_ = host ? *host : NwHost{}; }
+void HostLink::attach(const NwHost *host) {
+    host_ = host ? *host : NwHost{};
+}
 
 void HostLink::post(uint32_t message, uint32_t wparam, uint32_t lparam) const {
     if (host_.post) host_.post(host_.context, message, wparam, lparam);

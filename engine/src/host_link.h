@@ -8,7 +8,7 @@
 namespace nw {
 
 class HostLink {
-public:
+  public:
     void attach(const NwHost *host);  // copies the callbacks; null detaches
 
     // Never blocks; dropped when there is no host.
@@ -17,7 +17,7 @@ public:
     // Without a host the text goes to stderr and the answer is No for a question, else OK.
     int32_t messageBox(const char *text, const char *caption, uint32_t style) const;
 
-private:
+  private:
     NwHost host_{};
 };
 

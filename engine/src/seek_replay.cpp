@@ -19,7 +19,9 @@ constexpr int kSlotsPerChannel = 131;
 constexpr uint32_t kNone = UINT32_MAX;
 constexpr uint32_t kDefaultTempo = 500000;
 
-bool isTempoRecord(const EngineEvent &e) { return e.status == 0xFF && e.data1 == 0x51; }
+bool isTempoRecord(const EngineEvent &e) {
+    return e.status == 0xFF && e.data1 == 0x51;
+}
 
 int slotOf(const EngineEvent &e) {
     switch (e.status & 0xF0) {

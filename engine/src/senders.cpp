@@ -6,21 +6,40 @@
 namespace nw {
 namespace {
 
-bool records(Route r) { return r == Route::Recording || r == Route::RecordingPosting; }
-bool posts(Route r) { return r != Route::Silent; }
-bool echoes(Route r) { return r == Route::Plain || r == Route::Recording; }
+bool records(Route r) {
+    return r == Route::Recording || r == Route::RecordingPosting;
+}
+bool posts(Route r) {
+    return r != Route::Silent;
+}
+bool echoes(Route r) {
+    return r == Route::Plain || r == Route::Recording;
+}
 
 int dataBytes(uint8_t status) {
     if (status < 0xF0) return (status & 0xE0) == 0xC0 ? 1 : 2;  // 0xC0 and 0xD0 carry one
     switch (status) {
-        case 0xF1: case 0xF3: return 1;
-        case 0xF2: return 2;
-        case 0xF6: case 0xF8: case 0xFA: case 0xFB: case 0xFC: case 0xFE: case 0xFF: return 0;
-        default: return -1;  // system exclusive and undefined codes are not short messages
+        case 0xF1:
+        case 0xF3:
+            return 1;
+        case 0xF2:
+            return 2;
+        case 0xF6:
+        case 0xF8:
+        case 0xFA:
+        case 0xFB:
+        case 0xFC:
+        case 0xFE:
+        case 0xFF:
+            return 0;
+        default:
+            return -1;  // system exclusive and undefined codes are not short messages
     }
 }
 
-uint8_t withChannel(uint8_t status, uint8_t channel) { return uint8_t((status & 0xF0) + channel); }
+uint8_t withChannel(uint8_t status, uint8_t channel) {
+    return uint8_t((status & 0xF0) + channel);
+}
 
 }  // namespace
 
@@ -56,15 +75,19 @@ int32_t Engine::route(Route r, uint8_t status, uint8_t data1, uint8_t data2) {
 
 int32_t Engine::sendExportLocked(Sender sender, uint8_t status, uint8_t data1, uint8_t data2) {
     switch (sender) {
-        case Sender::Me: return route(Route::Plain, status, data1, data2);
+        case Sender::Me:
+            return route(Route::Plain, status, data1, data2);
         case Sender::Me1:
             return route(Route::RecordingPosting, withChannel(status, s_.keyboardChannel), data1, data2);
         case Sender::Me2:
             return route(s_.recordAccomp ? Route::RecordingPosting : Route::Posting,
                          withChannel(status, s_.accompChannel), data1, data2);
-        case Sender::Me3: return route(Route::Silent, withChannel(status, s_.accompChannel), data1, data2);
-        case Sender::Me4: return route(Route::RecordingPosting, status, data1, data2);
-        case Sender::Me5: return route(Route::Silent, withChannel(status, s_.keyboardChannel), data1, data2);
+        case Sender::Me3:
+            return route(Route::Silent, withChannel(status, s_.accompChannel), data1, data2);
+        case Sender::Me4:
+            return route(Route::RecordingPosting, status, data1, data2);
+        case Sender::Me5:
+            return route(Route::Silent, withChannel(status, s_.keyboardChannel), data1, data2);
     }
     return kSendInvalidData;
 }

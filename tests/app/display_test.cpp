@@ -12,7 +12,8 @@ namespace {
 class DisplayTest : public WindowTest {
   protected:
     QStringList lines() {
-        return {controls().displayLine1->text(), controls().displayLine2->text(), controls().displayLine3->text()};
+        return {controls().displayLine1->text(), controls().displayLine2->text(),
+                controls().displayLine3->text()};
     }
     void hover(QWidget *w) {
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));

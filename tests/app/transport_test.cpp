@@ -67,8 +67,8 @@ TEST_F(TransportTest, ButtonsMoveTheTransportState) {
         state().playState = c.play;
         controls().songList->setEnabled(c.mode != RecordPlayback);
         dialogs.boxes.clear();
-        SpeedButton *buttons[] = {controls().playButton, controls().pauseButton,
-                                  controls().stopRecordButton, controls().modeSwitchButton};
+        SpeedButton *buttons[] = {controls().playButton, controls().pauseButton, controls().stopRecordButton,
+                                  controls().modeSwitchButton};
         buttons[c.button]->click();
         EXPECT_EQ(state().recordMode, c.expectMode);
         EXPECT_EQ(state().playState, c.expectPlay);

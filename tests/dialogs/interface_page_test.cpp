@@ -9,12 +9,12 @@
 
 #include "device_page.h"
 #include "interface_page.h"
+#include "layout.h"
 #include "preview_panel.h"
 #include "settings_dialog.h"
-#include "skin_choice.h"
-#include "layout.h"
 #include "settings_fixture.h"
 #include "skin.h"
+#include "skin_choice.h"
 
 namespace {
 
@@ -86,7 +86,8 @@ TEST_F(InterfacePageTest, DefaultsPutTheLoosePicturesOffTheWindow) {
     dialogs_.answers = {NW_IDYES};
     dialog.defaultsButton()->click();
     EXPECT_NE(program_->controls.background->picture().toImage(), loose);
-    EXPECT_EQ(program_->controls.background->picture().toImage(), program_->skinLibrary.bitmap("B0").toImage());
+    EXPECT_EQ(program_->controls.background->picture().toImage(),
+              program_->skinLibrary.bitmap("B0").toImage());
 }
 
 TEST_F(InterfacePageTest, SkinLibraryWithTheBackgroundIsTakenAndRecorded) {

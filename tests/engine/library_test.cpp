@@ -35,8 +35,16 @@ std::set<std::string> exportedSymbols(const char *library) {
 
 TEST(Library, ExportsExactlyTheDocumentedEntryPoints) {
     // The program's entry points, and the hand-driven clock's for tests of the program.
-    std::set<std::string> expected = {"ControlMidiDrv", "sME",  "sME1", "sME2", "sME3", "sME4", "sME5",
-                                      "nwOutputDeviceCount", "nwOutputDeviceCaps", "nwAdvanceManualClock"};
+    std::set<std::string> expected = {"ControlMidiDrv",
+                                      "sME",
+                                      "sME1",
+                                      "sME2",
+                                      "sME3",
+                                      "sME4",
+                                      "sME5",
+                                      "nwOutputDeviceCount",
+                                      "nwOutputDeviceCaps",
+                                      "nwAdvanceManualClock"};
     EXPECT_EQ(exportedSymbols(NOTEWIRE_LIBRARY_PATH), expected);
 }
 

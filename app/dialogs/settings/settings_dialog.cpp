@@ -11,11 +11,11 @@
 
 #include "about_page.h"
 #include "device_page.h"
+#include "image_control.h"
 #include "interface_page.h"
 #include "program.h"
 #include "program_files.h"
 #include "skin_choice.h"
-#include "image_control.h"
 
 namespace {
 constexpr int kWidth = 440;

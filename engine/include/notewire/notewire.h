@@ -96,7 +96,7 @@ enum NwMidiStatus {
     NW_CHANNEL_PRESSURE = 0xD0,
     NW_PITCH_BEND = 0xE0
 };
-#define NW_MIDI_KIND(status) ((status) & 0xF0)
+#define NW_MIDI_KIND(status) ((status)&0xF0)
 
 /* Messages posted to the host. */
 #define WM_MDRV_KEYS 1025        /* wparam MDRV_NOTIFY_RESET (lparam 120), or 1 and a packed note message */

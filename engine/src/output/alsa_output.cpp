@@ -55,14 +55,29 @@ class AlsaDevice final : public QueuedPort {
         int status = int(packed & 0xFF), d1 = int(packed >> 8 & 0x7F), d2 = int(packed >> 16 & 0x7F);
         int channel = status & 0x0F;
         switch (status & 0xF0) {
-            case 0x80: snd_seq_ev_set_noteoff(&ev, channel, d1, d2); break;
-            case 0x90: snd_seq_ev_set_noteon(&ev, channel, d1, d2); break;
-            case 0xA0: snd_seq_ev_set_keypress(&ev, channel, d1, d2); break;
-            case 0xB0: snd_seq_ev_set_controller(&ev, channel, d1, d2); break;
-            case 0xC0: snd_seq_ev_set_pgmchange(&ev, channel, d1); break;
-            case 0xD0: snd_seq_ev_set_chanpress(&ev, channel, d1); break;
-            case 0xE0: snd_seq_ev_set_pitchbend(&ev, channel, (d1 | d2 << 7) - 8192); break;
-            default: return 0;
+            case 0x80:
+                snd_seq_ev_set_noteoff(&ev, channel, d1, d2);
+                break;
+            case 0x90:
+                snd_seq_ev_set_noteon(&ev, channel, d1, d2);
+                break;
+            case 0xA0:
+                snd_seq_ev_set_keypress(&ev, channel, d1, d2);
+                break;
+            case 0xB0:
+                snd_seq_ev_set_controller(&ev, channel, d1, d2);
+                break;
+            case 0xC0:
+                snd_seq_ev_set_pgmchange(&ev, channel, d1);
+                break;
+            case 0xD0:
+                snd_seq_ev_set_chanpress(&ev, channel, d1);
+                break;
+            case 0xE0:
+                snd_seq_ev_set_pitchbend(&ev, channel, (d1 | d2 << 7) - 8192);
+                break;
+            default:
+                return 0;
         }
         const int rc = snd_seq_event_output_direct(seq_, &ev);
         return rc < 0 ? rc : 0;
@@ -111,8 +126,9 @@ std::unique_ptr<Device> openAlsaPort(const PortInfo &info) {
     snd_seq_t *seq = openSequencer(SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK);
     if (!seq) return nullptr;
     snd_seq_set_client_name(seq, "Piano");
-    int port = snd_seq_create_simple_port(seq, "Piano out", SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
-                                          SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
+    int port =
+        snd_seq_create_simple_port(seq, "Piano out", SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
+                                   SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
     if (port < 0 || snd_seq_connect_to(seq, port, info.client, info.port) < 0) {
         snd_seq_close(seq);
         return nullptr;

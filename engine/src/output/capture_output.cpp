@@ -8,7 +8,7 @@ namespace nw::output {
 namespace {
 
 class CaptureDevice final : public Device {
-public:
+  public:
     explicit CaptureDevice(std::FILE *file) : file_(file) {}
     ~CaptureDevice() override {
         line("close");
@@ -32,7 +32,7 @@ public:
         std::fflush(file_);
     }
 
-private:
+  private:
     std::FILE *file_;
 };
 

@@ -229,7 +229,7 @@ std::shared_ptr<Synth> theSynth() {
 }
 
 class SynthDevice final : public Device {
-public:
+  public:
     explicit SynthDevice(std::shared_ptr<Synth> synth)
         : owner_(std::move(synth)), synth_(owner_->synth()), player_(synth_) {}
     ~SynthDevice() override {
@@ -242,11 +242,9 @@ public:
         return 0;
     }
 
-    void setVolume(uint32_t volume) override {
-        fluid_synth_set_gain(synth_, float(gainForVolume(volume)));
-    }
+    void setVolume(uint32_t volume) override { fluid_synth_set_gain(synth_, float(gainForVolume(volume))); }
 
-private:
+  private:
     std::shared_ptr<Synth> owner_;
     fluid_synth_t *synth_;
     SynthPlayer player_;
@@ -262,9 +260,13 @@ std::string soundFontPath() {
     return {};
 }
 
-bool synthAvailable() { return !soundFontPath().empty(); }
+bool synthAvailable() {
+    return !soundFontPath().empty();
+}
 
-int32_t synthPolyphony() { return kPolyphony; }
+int32_t synthPolyphony() {
+    return kPolyphony;
+}
 
 void prepareSynth() {
     theSynth()->prepare();

@@ -31,7 +31,9 @@ uint64_t msSinceLoad() {
             .count());
 }
 
-int32_t deviceCount() { return 1 + int32_t(alsaPorts().size()); }
+int32_t deviceCount() {
+    return 1 + int32_t(alsaPorts().size());
+}
 
 bool deviceCaps(int32_t device, NwDeviceCaps *caps) {
     if (!caps) return false;

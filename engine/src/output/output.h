@@ -14,7 +14,7 @@
 namespace nw::output {
 
 class Device {
-public:
+  public:
     virtual ~Device() = default;
     // Sends one packed short message; returns 0 or a non-zero error.
     virtual int32_t send(uint32_t packed) = 0;

@@ -46,7 +46,9 @@ class PlayingWindowTest : public ::testing::Test {
         installDir = install.dir();
         capturePath = install.capturePath();
         dialogs.answerWhenNoneLeft = NW_IDNO;
-        if (!savedSettings().isEmpty()) ASSERT_TRUE(install.writeFile("Piano", savedSettings()));
+        if (!savedSettings().isEmpty()) {
+            ASSERT_TRUE(install.writeFile("Piano", savedSettings()));
+        }
 
         composition = std::make_unique<CompositionRoot>(dialogs);
         window = &composition->window();
