@@ -252,7 +252,7 @@ bool formShow(Program &p) {
     return true;
 }
 
-bool closePrompt(Program &p) {
+bool askAboutUnsavedTake(Program &p) {
     if (p.engine.call(MDRV_GET_BUFFER_COUNT) == 0) return true;
     const int32_t answer =
         p.dialogs.messageBox(QString::fromUtf8(kBufferNotSavedMessage), QStringLiteral("新建"),
@@ -279,18 +279,14 @@ void formDestroy(Program &p) {
         delete image;
         image = nullptr;
     }
-    p.engine.call(MDRV_CLOSE_DEVICE);
-    p.state.deviceOpen = false;
-    p.engine = EngineBinding{};
-    p.engineLibrary.release();
-    p.skinLibrary.release();
-    p.defaultLibrary.release();
+    abandon(p);
 
     // One write of each file; what cannot be written is told, not passed over.
     ProgramFiles::saveAllAndReport(p);
 }
 
 void abandon(Program &p) {
+    // Unloading the engine stops its clock; the device is closed first.
     if (p.state.deviceOpen) p.engine.call(MDRV_CLOSE_DEVICE);
     p.state.deviceOpen = false;
     p.engine = EngineBinding{};

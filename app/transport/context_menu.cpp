@@ -13,12 +13,11 @@
 #include "function_page.h"
 #include "program.h"
 #include "song_list.h"
+#include "startup.h"
 
 namespace ContextMenu {
 
 namespace {
-
-const char *const kBufferNotSaved = "录音缓冲包含MIDI事件，是否保存!";
 
 Launcher defaultLauncher;
 Launcher *launcher = &defaultLauncher;
@@ -59,13 +58,7 @@ void openSettingsPage(Program &p, int page) {
 }
 
 void newBuffer(Program &p) {
-    if (p.engine.call(MDRV_GET_BUFFER_COUNT) == 0) return;
-    const int32_t answer = p.dialogs.messageBox(QString::fromUtf8(kBufferNotSaved), QStringLiteral("新建"),
-                                                DialogService::kYesNoCancel | NW_MB_ICONWARNING);
-    if (answer == NW_IDYES)
-        openFunctionPage(p, piano::kPageSave, true);
-    else if (answer == NW_IDNO)
-        p.engine.call(MDRV_CLEAR_BUFFER);
+    Startup::askAboutUnsavedTake(p);
 }
 
 void saveBuffer(Program &p) {

@@ -86,7 +86,7 @@ void MainWindow::toggleLayout() {
 }
 
 void MainWindow::closeButtonClicked() {
-    if (!Startup::closePrompt(program_)) return;
+    if (!Startup::askAboutUnsavedTake(program_)) return;
     closeApproved_ = true;
     close();
 }
@@ -121,7 +121,8 @@ void MainWindow::endOnSignal() {
 
 void MainWindow::closeEvent(QCloseEvent *event) {
     // A close from outside (the window manager, the session) asks the same question as the close button.
-    if (!closeApproved_ && !program_.state.ending && started_ && !ended_ && !Startup::closePrompt(program_)) {
+    if (!closeApproved_ && !program_.state.ending && started_ && !ended_ &&
+        !Startup::askAboutUnsavedTake(program_)) {
         event->ignore();
         return;
     }

@@ -220,7 +220,7 @@ TEST(ClosePrompt, ANonEmptyBufferAsksWhetherToSave) {
         program.state.functionPage = 40;
         run.dialogs.answers = {c.answer};
 
-        EXPECT_EQ(Startup::closePrompt(program), c.closes) << c.answer;
+        EXPECT_EQ(Startup::askAboutUnsavedTake(program), c.closes) << c.answer;
         ASSERT_EQ(run.dialogs.boxes.size(), 1u);
         EXPECT_EQ(run.dialogs.boxes[0].text, QString::fromUtf8(Startup::kBufferNotSavedMessage));
         EXPECT_EQ(run.dialogs.boxes[0].caption, QStringLiteral("新建"));
