@@ -5,24 +5,13 @@
 #   installed_program.sh <build dir> <source dir>
 set -euo pipefail
 
-build="$1"
-source="$2"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/installed_program.sh"
 # A comma and a blank in the path: the recorded value must still read back as one path.
-prefix="$work/My Piano,1"
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-cmake --install "$build" --prefix "$prefix" >/dev/null
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" TMPDIR="$work/tmp"
-mkdir -p "$TMPDIR"
-"$source/scripts/register-install" "$prefix" >/dev/null
+install_program "$1" "$2" "My Piano,1"
 grep -qxF "Install=\"$prefix\"" "$XDG_CONFIG_HOME/Brenvik.conf" || fail "registry value not written"
 [ -f "$XDG_DATA_HOME/applications/piano.desktop" ] || fail "no desktop entry"
 [ "$(wc -l <"$prefix/TkbFile")" -eq 11 ] || fail "TkbFile does not list the eleven patterns"
 
-export NOTEWIRE_CAPTURE="$work/capture.txt"
-unset QT_QPA_PLATFORM
 xvfb-run -a -s '-screen 0 800x600x24' bash -c '
   "$1/piano" & pid=$!
   sleep 3

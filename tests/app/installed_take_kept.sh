@@ -9,20 +9,9 @@
 #   installed_take_kept.sh <build dir> <source dir>
 set -euo pipefail
 
-build="$1"
-source="$2"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-prefix="$work/Piano"
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-cmake --install "$build" --prefix "$prefix" >/dev/null
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" TMPDIR="$work/tmp"
-mkdir -p "$TMPDIR"
-"$source/scripts/register-install" "$prefix" >/dev/null
+source "$(dirname "$0")/../support/installed_program.sh"
+install_program "$1" "$2"
 printf '[Piano]\nLeft=0\nTop=0\n' >"$prefix/Piano"
-export NOTEWIRE_CAPTURE="$work/capture.txt"
-unset QT_QPA_PLATFORM
 
 xvfb-run -a -s '-screen 0 800x600x24' bash -c '
   set -u

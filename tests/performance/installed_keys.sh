@@ -5,17 +5,8 @@
 #   installed_keys.sh <build dir> <source dir>
 set -euo pipefail
 
-build="$1"
-source="$2"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-prefix="$work/Piano"
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-cmake --install "$build" --prefix "$prefix" >/dev/null
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" TMPDIR="$work/tmp"
-mkdir -p "$TMPDIR"
-"$source/scripts/register-install" "$prefix" >/dev/null
+source "$(dirname "$0")/../support/installed_program.sh"
+install_program "$1" "$2"
 
 # Key file: slot n sounds 35 + n; the keypad's 1 (code 0x61) plays slot 2, every other key slot 1.
 key="$prefix/Key"
@@ -27,8 +18,6 @@ printf '\001' | dd of="$key" bs=1 seek=$((121 + 0x61)) conv=notrunc status=none
 # No harmony effect, so each press is one note.
 printf '[Piano]\nButton6=0\n' >"$prefix/Piano"
 
-export NOTEWIRE_CAPTURE="$work/capture.txt"
-unset QT_QPA_PLATFORM
 xvfb-run -a -s '-screen 0 800x600x24' bash -c '
   "$1/piano" & pid=$!
   window=$(xdotool search --sync --onlyvisible --name "^Piano$" | head -1)
@@ -39,7 +28,6 @@ xvfb-run -a -s '-screen 0 800x600x24' bash -c '
   kill -TERM $pid
   wait $pid' _ "$prefix" >/dev/null 2>&1 || true
 
-capture="$NOTEWIRE_CAPTURE"
 [ -f "$capture" ] || fail "nothing captured"
 # Note-ons of pitch 36 (0x24) then 37 (0x25) with a velocity, each followed by its release.
 notes=$(grep -o 'msg 00[0-9a-f]\{2\}2[45]9[0-9a-f]' "$capture" | sed 's/msg 00\(..\)\(..\)9./\2:\1/')
