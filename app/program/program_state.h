@@ -69,8 +69,6 @@ struct ProgramState {
     int functionPage = 0;
     int settingsPage = 0;
     int tickCount = 0;  // ticks since the channel rows were last refreshed
-    int keyboardVelocity = 127;
-    int controllerTarget = 0;
     int displayView = ViewLevelMeter;
     bool progressShown = false;
     bool focusLatch = false;

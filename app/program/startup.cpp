@@ -78,7 +78,6 @@ void applyStoredSettings(Program &p) {
         s.buttons[i] = ini.readInt("Piano", QString("Button%1").arg(i + 1).toLatin1().constData(), 8);
     s.panelMode = ini.readInt("Piano", "inx1", 1);
     s.controllerButton = ini.readInt("Piano", "CortrorButton", 1);
-    p.state.controllerTarget = s.controllerButton;
     p.hooks.selectControllerButton(s.controllerButton);
     s.deviceId = ini.readInt("set", "DrviveID", -1);
     const int left = ini.readInt("Piano", "Left", 200);
@@ -188,7 +187,6 @@ bool runCreate(Program &p) {
 
     state.loopPlay = false;
     state.recordMode = RecordPlay;
-    state.keyboardVelocity = 127;
     p.hooks.showBeat(5);
     DisplayView::setView(p, ViewLevelMeter);
     state.progressShown = false;

@@ -100,7 +100,6 @@ void wire(Program &p) {
     connectItem(p, "N11", [program] { openFunctionPage(*program, piano::kPageKeyMap, false); });
     connectItem(p, "N22", [] { openVolumeControl(); });
     connectItem(p, "N23", [program] {
-        program->state.controllerTarget = 5;
         program->hooks.setControllerTarget(5);
         program->engine.call(MDRV_USER_PROGRAMS);
         openFunctionPage(*program, piano::kPageControllers, false);

@@ -177,7 +177,6 @@ void PerformanceWiring::showControllers() {
     }
     c.valueBar->setProgress(perf_.buttons.valueBarPosition);
     s.controllerButton = perf_.buttons.selected;
-    program_.state.controllerTarget = perf_.state.controllerTarget();
 }
 
 void PerformanceWiring::showPanel() {
@@ -228,7 +227,6 @@ void PerformanceWiring::sendSliderValues() {
         perf_.sliders.thumb[4 + i] = c.horizontalThumbs[i]->x();
     perf_.engine = program_.engine;
     SendSliders(perf_);
-    program_.state.keyboardVelocity = perf_.keyboardVelocity;
     for (int i = 0; i < kSliderCount; ++i)
         program_.state.settings.sliders[i] = perf_.sliders.thumb[i];
 }

@@ -171,7 +171,7 @@ TEST_F(TransportTest, MenuOpensPagesAndHelp) {
               (std::vector<std::pair<int, bool>>{
                   {300, false}, {30, false}, {0, false}, {5, false}, {6, false}, {2, false}, {6, false}}));
     EXPECT_EQ(settingsPages, (std::vector<int>{0, 1}));
-    EXPECT_EQ(state().controllerTarget, 5);
+    EXPECT_EQ(composition->performance().state.controllerTarget(), 5);
 
     struct RecordingLauncher : ContextMenu::Launcher {
         QStringList opened;

@@ -9,6 +9,7 @@
 
 #include "composition_root.h"
 #include "main_window.h"
+#include "performance.h"
 #include "scripted_dialogs.h"
 #include "test_installation.h"
 
