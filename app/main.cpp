@@ -6,6 +6,7 @@
 #include "composition_root.h"
 #include "dialog_service.h"
 #include "main_window.h"
+#include "qt_translations.h"
 #include "single_instance.h"
 #include "termination_signals.h"
 
@@ -45,6 +46,7 @@ int main(int argc, char *argv[]) {
     if (instance.anotherIsRunning()) return 0;
 
     app.setStyle(new HintStyle);
+    installChineseQtTranslations(app);
     QtDialogService dialogs;
     CompositionRoot root(dialogs);
     MainWindow &window = root.window();

@@ -27,8 +27,10 @@ class MouseRouter : public QObject {
 
     explicit MouseRouter(QObject *parent) : QObject(parent) {}
 
+    // On entry and on every move over the control, so its text follows what the mouse does.
     void onEnter(QWidget *w, Action a) {
         w->installEventFilter(this);
+        w->setMouseTracking(true);
         enter_[w] = std::move(a);
     }
     void onPress(QWidget *w, PressAction a) {
@@ -46,6 +48,11 @@ class MouseRouter : public QObject {
             case QEvent::Enter:
                 if (auto it = enter_.find(watched); it != enter_.end()) it->second();
                 break;
+            case QEvent::MouseMove:
+                // Shown once the control has handled the move (a dragged thumb has moved).
+                if (auto it = enter_.find(watched); it != enter_.end())
+                    QMetaObject::invokeMethod(this, it->second, Qt::QueuedConnection);
+                break;
             case QEvent::MouseButtonPress: {
                 auto *mouse = static_cast<QMouseEvent *>(event);
                 if (mouse->button() != Qt::LeftButton) break;
@@ -54,6 +61,7 @@ class MouseRouter : public QObject {
                 break;
             }
             case QEvent::MouseButtonDblClick:
+                if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton) break;
                 if (auto it = doubleClick_.find(watched); it != doubleClick_.end()) it->second();
                 break;
             default:
@@ -188,14 +196,16 @@ void wireOtherHovers(Program &p, MouseRouter *router) {
     const char *verticalTexts[] = {" 主音量..", "演奏音量..", "伴奏音量..", "键盘音量.."};
     for (int i = 0; i < 4; ++i) {
         const QString text = QString::fromUtf8(verticalTexts[i]);
-        router->onEnter(c.verticalPanels[i],
-                        [program, text] { DisplayLines::renderSliders(*program, text); });
+        for (QWidget *w :
+             {static_cast<QWidget *>(c.verticalPanels[i]), static_cast<QWidget *>(c.verticalThumbs[i])})
+            router->onEnter(w, [program, text] { DisplayLines::renderSliders(*program, text); });
     }
     const char *horizontalTexts[] = {"伴奏速度..", "伴奏音调..", "伴奏控制.."};
     for (int i = 0; i < 3; ++i) {
         const QString text = QString::fromUtf8(horizontalTexts[i]);
-        router->onEnter(c.horizontalPanels[i],
-                        [program, text] { DisplayLines::renderSliders(*program, text); });
+        for (QWidget *w :
+             {static_cast<QWidget *>(c.horizontalPanels[i]), static_cast<QWidget *>(c.horizontalThumbs[i])})
+            router->onEnter(w, [program, text] { DisplayLines::renderSliders(*program, text); });
     }
     router->onEnter(c.aboutPicture,
                     [program] { DisplayLines::renderIdle(*program, QStringLiteral("关于我们...LRD")); });

@@ -36,12 +36,29 @@ void fitProgressGauge(MainWindowControls &c) {
     c.songProgress->setGeometry(c.progressPanel->contentsRect());
 }
 
+// The layout changes in place: the window stays mapped, so the compositor neither places it again nor
+// takes its activation (held keys would be dropped), and it is painted once, when every control has its
+// new bounds. Painting resumes however the change ends.
+class RepaintAfterChange {
+  public:
+    explicit RepaintAfterChange(QWidget *window) : window_(window) { window_->setUpdatesEnabled(false); }
+    ~RepaintAfterChange() {
+        window_->setUpdatesEnabled(true);
+        window_->update();
+    }
+    RepaintAfterChange(const RepaintAfterChange &) = delete;
+    RepaintAfterChange &operator=(const RepaintAfterChange &) = delete;
+
+  private:
+    QWidget *window_;
+};
+
 }  // namespace
 
 void enlarge(Program &p) {
     MainWindowControls &c = p.controls;
     QWidget *window = c.window;
-    window->hide();
+    RepaintAfterChange repaint(window);
 
     const QSize size(enlargeValue(window->width()), enlargeValue(window->height()));
     window->resize(size);
@@ -108,13 +125,12 @@ void enlarge(Program &p) {
     Skin::applyFlatButtons(p, p.defaultLibrary.holds("Flig") ? 1 : 0);
 
     fitProgressGauge(c);
-    window->show();
 }
 
 void shrink(Program &p) {
     MainWindowControls &c = p.controls;
     QWidget *window = c.window;
-    window->hide();
+    RepaintAfterChange repaint(window);
     window->move(window->pos() + kEnlargeShift);
     p.state.enlarged = false;
 
@@ -183,7 +199,6 @@ void shrink(Program &p) {
     c.litKeys->setGeometry(11, 130, 421, 75);
 
     fitProgressGauge(c);
-    window->show();
 }
 
 void toggle(Program &p) {

@@ -11,6 +11,7 @@
 #include "layout.h"
 #include "startup.h"
 #include "take_recovery.h"
+#include "window_placement.h"
 
 namespace {
 constexpr int kTimer1Interval = 50;
@@ -45,6 +46,7 @@ bool MainWindow::start() {
         return false;
     }
     started_ = true;
+    move(placeOnCurrentScreens(QRect(pos(), size())));
     timer1_.start();
     qApp->installEventFilter(this);
     return true;
@@ -81,8 +83,6 @@ void MainWindow::guarded(const std::function<void()> &action) {
 
 void MainWindow::toggleLayout() {
     guarded([this] { Layout::toggle(program_); });
-    // The window is hidden while the layout changes; a change that stopped half-way must not leave it so.
-    if (!isVisible()) show();
 }
 
 void MainWindow::closeButtonClicked() {
@@ -150,7 +150,27 @@ bool MainWindow::startDragIfInStrip(QObject *watched, QMouseEvent *event) {
     if (widget == buttons || buttons->isAncestorOf(widget)) return false;
     const QPoint client = widget->mapTo(this, event->position().toPoint());
     if (!Layout::inDragStrip(client, program_.state.enlarged)) return false;
-    if (QWindow *handle = windowHandle()) handle->startSystemMove();
+    if (QWindow *handle = windowHandle(); handle && handle->startSystemMove()) return true;
+    // The window system would not move it (no support, or a platform without one): move it by hand
+    // while the button is held.
+    manualDrag_ = true;
+    dragOffset_ = event->globalPosition().toPoint() - pos();
+    return true;
+}
+
+bool MainWindow::continueManualDrag(QObject *watched, QEvent *event) {
+    // The press was taken from one of the window's widgets; its moves and release arrive there too.
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!manualDrag_ || !widget || (widget != this && !isAncestorOf(widget))) return false;
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (mouse->button() == Qt::LeftButton) manualDrag_ = false;
+    } else if (mouse->buttons() & Qt::LeftButton) {
+        move(mouse->globalPosition().toPoint() - dragOffset_);
+    } else {
+        manualDrag_ = false;  // the release went elsewhere
+        return false;
+    }
     return true;
 }
 
@@ -158,6 +178,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress:
             if (startDragIfInStrip(watched, static_cast<QMouseEvent *>(event))) return true;
+            break;
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease:
+            if (continueManualDrag(watched, event)) return true;
             break;
         case QEvent::KeyPress:
         case QEvent::KeyRelease:

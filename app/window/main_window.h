@@ -48,6 +48,8 @@ class MainWindow : public QWidget {
     void guarded(const std::function<void()> &action);
     void toggleLayout();
     bool startDragIfInStrip(QObject *watched, QMouseEvent *event);
+    // A move by hand, where the window system refused to move the window itself.
+    bool continueManualDrag(QObject *watched, QEvent *event);
 
     Program program_;
     EngineHostContext hostContext_;
@@ -57,4 +59,6 @@ class MainWindow : public QWidget {
     bool closeApproved_ = false;
     bool destroyed_ = false;
     bool ended_ = false;
+    bool manualDrag_ = false;
+    QPoint dragOffset_;
 };

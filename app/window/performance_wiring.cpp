@@ -274,6 +274,10 @@ bool PerformanceWiring::eventFilter(QObject *watched, QEvent *event) {
     auto *m = static_cast<QMouseEvent *>(event);
     const QPoint pos = m->position().toPoint();
     perf_.engine = program_.engine;
+    // The keyboard and the control panel take the left button only; the right one opens the menu.
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if (press && m->button() != Qt::LeftButton && (watched == c.keyboardPicture || watched == c.controlPanel))
+        return false;
 
     if (watched == c.keyboardPicture) {
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)

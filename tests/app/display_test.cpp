@@ -19,6 +19,12 @@ class DisplayTest : public WindowTest {
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
         QCoreApplication::sendEvent(w, &enter);
     }
+    // A mouse event as the window system delivers it, then what it queued.
+    void mouse(QWidget *w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &event);
+        QCoreApplication::processEvents();
+    }
 };
 
 TEST_F(DisplayTest, StartsWithTheIdleTextsAndTheMeter) {
@@ -134,6 +140,53 @@ TEST_F(DisplayTest, ViewsFollowTheirCallers) {
     EXPECT_EQ(state().displayView, ViewSongList);
     DisplayView::setView(program(), 4);
     EXPECT_EQ(state().displayView, ViewSongList);
+}
+
+TEST_F(DisplayTest, MouseOverTextsFollowMovesAndClicksNotOnlyTheEntry) {
+    hover(controls().playButton);
+    EXPECT_EQ(lines()[0], " 开始播放...LD");
+    // The state changes while the mouse stays over the button: the next move shows the new text.
+    state().playState = PlayPlaying;
+    mouse(controls().playButton, QEvent::MouseMove, {3, 3}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(lines()[0], " 重新播放...LD");
+
+    // Dragging a slider's thumb shows the value it is dragged to, move by move.
+    ImageControl *thumb = controls().verticalThumbs[1];
+    const int before = thumb->y();
+    hover(controls().verticalPanels[1]);
+    mouse(thumb, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    mouse(thumb, QEvent::MouseMove, {5, 20}, Qt::NoButton, Qt::LeftButton);
+    const int dragged = thumb->y();
+    ASSERT_NE(dragged, before);
+    EXPECT_TRUE(lines()[1].contains(" Y:" + QString::number(dragged) + " ")) << lines()[1].toStdString();
+    mouse(thumb, QEvent::MouseButtonRelease, {5, 20}, Qt::LeftButton, Qt::NoButton);
+}
+
+// The right button opens the menu and does nothing else.
+TEST_F(DisplayTest, RightClicksNeitherOpenTheAboutPageNorSwitchTheDisplay) {
+    int settingsOpened = 0;
+    program().hooks.openSettingsDialog = [&settingsOpened](int) { ++settingsOpened; };
+    mouse(controls().aboutPicture, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
+    EXPECT_EQ(settingsOpened, 0);
+
+    DisplayView::setView(program(), ViewTextLines);
+    mouse(controls().background, QEvent::MouseButtonPress, {300, 150}, Qt::RightButton, Qt::RightButton);
+    EXPECT_EQ(state().displayView, ViewTextLines);
+    QTest::mouseClick(controls().displayLine1, Qt::RightButton);
+    EXPECT_EQ(state().displayView, ViewTextLines);
+    DisplayView::setView(program(), ViewLevelMeter);
+    QTest::mouseDClick(controls().levelMeter, Qt::RightButton);
+    EXPECT_EQ(state().displayView, ViewLevelMeter);
+
+    // Nor does it play the on-screen keyboard.
+    const size_t sent = capturedMessages().size();
+    mouse(controls().keyboardPicture, QEvent::MouseButtonPress, {20, 60}, Qt::RightButton, Qt::RightButton);
+    mouse(controls().keyboardPicture, QEvent::MouseButtonRelease, {20, 60}, Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(capturedMessages().size(), sent);
+
+    // The left button still does what it shows.
+    mouse(controls().aboutPicture, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(settingsOpened, 1);
 }
 
 }  // namespace

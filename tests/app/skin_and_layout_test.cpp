@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
 #include "app_fixture.h"
 #include "layout.h"
 #include "skin.h"
 #include "skin_fixture.h"
+#include "window_placement.h"
 
 using SkinFixture::colourAt;
 using SkinFixture::colourOf;
@@ -190,5 +195,94 @@ TEST(Layout, APictureMissingFromTheDefaultsStopsTheChangeWithAMessageAndKeepsThe
     ASSERT_EQ(run.dialogs.boxes.size(), 1u);
     EXPECT_TRUE(run.dialogs.boxes[0].text.contains("BEIFENB14"));
     EXPECT_TRUE(run.window().isVisible());
+    run.window().shutdown();
+}
+
+namespace {
+// Counts the times a widget is hidden.
+class HideCounter : public QObject {
+  public:
+    int hides = 0;
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Hide) ++hides;
+        return false;
+    }
+};
+
+void sendMouse(QWidget *widget, QEvent::Type type, QPoint local, Qt::MouseButton button,
+               Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(local), QPointF(widget->mapToGlobal(local)), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+}  // namespace
+
+// The window stays mapped through a layout change, so the compositor neither places it again nor takes
+// its activation away.
+TEST(Layout, ChangesInPlaceWithoutHidingTheWindow) {
+    Installation installation;
+    RunningWindow run(installation);
+    ASSERT_TRUE(run.start());
+    run.show();
+    HideCounter counter;
+    run.window().installEventFilter(&counter);
+    run.controls().resizeButton->click();
+    EXPECT_EQ(run.window().size(), QSize(675, 315));
+    run.controls().resizeButton->click();
+    EXPECT_EQ(run.window().size(), QSize(450, 210));
+    EXPECT_EQ(counter.hides, 0);
+    EXPECT_TRUE(run.window().isVisible());
+    EXPECT_TRUE(run.window().updatesEnabled());
+    run.window().removeEventFilter(&counter);
+    run.window().shutdown();
+}
+
+// Where the window system does not move the window (the offscreen platform never does), dragging the
+// top strip moves it by hand while the left button is held, and only then.
+TEST(Layout, DraggingTheTopStripMovesTheWindowByHandWhereTheSystemRefuses) {
+    Installation installation;
+    RunningWindow run(installation);
+    ASSERT_TRUE(run.start());
+    run.show();
+    MainWindow &w = run.window();
+    w.move(100, 100);
+    sendMouse(&w, QEvent::MouseButtonPress, {60, 10}, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(&w, QEvent::MouseMove, {90, 30}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(w.pos(), QPoint(130, 120));
+    sendMouse(&w, QEvent::MouseButtonRelease, {60, 10}, Qt::LeftButton, Qt::NoButton);
+    sendMouse(&w, QEvent::MouseMove, {10, 10}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(w.pos(), QPoint(130, 120));
+    // Below the strip the window keeps still.
+    sendMouse(&w, QEvent::MouseButtonPress, {60, 25}, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(&w, QEvent::MouseMove, {90, 55}, Qt::NoButton, Qt::LeftButton);
+    sendMouse(&w, QEvent::MouseButtonRelease, {90, 55}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(w.pos(), QPoint(130, 120));
+    w.shutdown();
+}
+
+TEST(Layout, ASavedPositionOffEveryScreenIsPulledIntoThePrimaryArea) {
+    const QList<QRect> screens{QRect(0, 0, 1920, 1040), QRect(1920, 0, 1280, 1024)};
+    struct Case {
+        QPoint saved;
+        QPoint placed;
+    } cases[] = {
+        {{200, 200}, {200, 200}},    // on the primary screen
+        {{2500, 300}, {2500, 300}},  // on the second screen
+        {{-300, 100}, {-300, 100}},  // partly on a screen
+        {{-5000, -5000}, {0, 0}},    // far off: into the corner nearest it
+        {{4000, 500}, {1470, 500}},  // right of every screen: kept on the primary one
+        {{600, 1200}, {600, 830}},   // below every screen
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(placeOnScreen(QRect(c.saved, QSize(450, 210)), screens), c.placed)
+            << c.saved.x() << "," << c.saved.y();
+
+    Installation installation;
+    installation.writeSettings("[Piano]\nLeft=-5000\nTop=9000\n");
+    RunningWindow run(installation);
+    ASSERT_TRUE(run.start());
+    run.show();
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(available.contains(run.window().geometry())) << run.window().x() << "," << run.window().y();
     run.window().shutdown();
 }

@@ -62,7 +62,7 @@ void ImageControl::paintEvent(QPaintEvent *) {
 }
 
 void ImageControl::mousePressEvent(QMouseEvent *event) {
-    emit clicked(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) emit clicked(event->position().toPoint());
     QWidget::mousePressEvent(event);
 }
 
@@ -77,6 +77,6 @@ void ImageControl::mouseMoveEvent(QMouseEvent *event) {
 }
 
 void ImageControl::mouseDoubleClickEvent(QMouseEvent *event) {
-    emit doubleClicked(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) emit doubleClicked(event->position().toPoint());
     QWidget::mouseDoubleClickEvent(event);
 }

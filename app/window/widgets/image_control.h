@@ -27,6 +27,7 @@ class ImageControl : public QWidget {
     void setBoundsRect(int left, int top, int width, int height);
 
   signals:
+    // Left button only: the right button belongs to the window's menu.
     void clicked(QPoint pos);
     void doubleClicked(QPoint pos);
     void released(QPoint pos);

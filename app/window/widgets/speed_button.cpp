@@ -9,6 +9,13 @@ constexpr int kGlyphStates = 3;
 SpeedButton::SpeedButton(QWidget *parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
+    // After the click's own action, which may have changed what the button stands for.
+    connect(
+        this, &QAbstractButton::clicked, this,
+        [this] {
+            if (hovering_) emit hovered();
+        },
+        Qt::QueuedConnection);
 }
 
 void SpeedButton::setGlyph(const QPixmap &glyph) {
@@ -64,6 +71,11 @@ void SpeedButton::enterEvent(QEnterEvent *event) {
     update();
     emit hovered();
     QAbstractButton::enterEvent(event);
+}
+
+void SpeedButton::mouseMoveEvent(QMouseEvent *event) {
+    emit hovered();
+    QAbstractButton::mouseMoveEvent(event);
 }
 
 void SpeedButton::leaveEvent(QEvent *event) {

@@ -21,12 +21,14 @@ class SpeedButton : public QAbstractButton {
     QPixmap glyphState(int state) const;
 
   signals:
+    // The mouse entered or moved over the button, or clicked it and stayed: its hover text may differ.
     void hovered();
 
   protected:
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
   private:
     QPixmap glyph_;
