@@ -11,8 +11,8 @@ constexpr int kControllerTargetAccomp = 5;
 constexpr int kMaxVolume = 65535;
 constexpr int kNormalVerticalEnd = 26;  // a vertical thumb's top at the zero point, normal layout
 constexpr int kDefaultThumbRise = 26 - 8;
-constexpr int kDefaultKeyboardVelocity = 100;
-constexpr int kTopKeyboardVelocity = 110;
+constexpr int kDefaultKeyboardVelocity = 115;
+constexpr int kTopKeyboardVelocity = 122;
 
 int index(SliderId id) {
     return static_cast<int>(id);
@@ -82,7 +82,8 @@ int SongVelocityScale(int normalThumbTop) {
 
 int KeyboardVelocity(int normalThumbTop) {
     // Full velocity clips the layered voices and drowns the song: the default place (18 pixels up)
-    // plays at 100, the top of the track at 110, and below the default the velocity falls to 0.
+    // plays at 115, within 6 dB of the song and the accompaniment at their default places, the top of
+    // the track at 122, and below the default the velocity falls to 0.
     const int up = std::clamp(kNormalVerticalEnd - normalThumbTop, 0, kNormalVerticalEnd - 1);
     if (up <= kDefaultThumbRise)
         return (up * kDefaultKeyboardVelocity + kDefaultThumbRise / 2) / kDefaultThumbRise;

@@ -238,12 +238,12 @@ bool formShow(Program &p) {
     // bend is 64, 64, i.e. in tune with the keyboard; at 8 it would play about a semitone flat.
     constexpr int kPitchThumbInTune = 16;
     // The accompaniment controller thumb (Control6) drives the accompaniment's volume by default: it
-    // starts near the right end (112), where the accompaniment sits beside the keyboard and the song.
-    constexpr int kControllerThumbNearFull = 28;
+    // starts at 24 of 30 (volume 96), where the accompaniment sits beside the keyboard and the song.
+    constexpr int kControllerThumbDefault = 24;
     for (int i = 1; i <= 6; ++i)
         s.sliders[i] = p.settings.readInt("Piano", QString("Control%1").arg(i).toLatin1().constData(),
                                           i == 5   ? kPitchThumbInTune
-                                          : i == 6 ? kControllerThumbNearFull
+                                          : i == 6 ? kControllerThumbDefault
                                                    : 8);
     c.verticalThumbs[0]->move(c.verticalThumbs[0]->x(), s.sliders[0]);
     for (int i = 1; i <= 3; ++i)

@@ -29,15 +29,15 @@ using nw::test::TempDir;
 using nw::test::Track;
 
 // What the program sends with every slider at its default place (thumb 8 of 26; the accompaniment's
-// pitch in tune at 16 of 30 and its controller, the accompaniment volume, at 28 of 30).
+// pitch in tune at 16 of 30 and its controller, the accompaniment volume, at 24 of 30).
 constexpr int32_t kDefaultMasterVolume = (26 - 8) * 2500;
 constexpr int32_t kDefaultSongVelocityScale = (26 - 8) / 3 + 2;
 constexpr int32_t kDefaultAccompVelocityScale = (26 - 8) / 3 + 2;
 constexpr int32_t kDefaultAccompSpeed = 8 / 4;
 constexpr int32_t kDefaultAccompBend = 16 * 4;
 constexpr int32_t kDefaultAccompController = 7;
-constexpr int32_t kDefaultAccompControllerValue = 28 * 4;
-constexpr int kDefaultKeyboardVelocity = 100;
+constexpr int32_t kDefaultAccompControllerValue = 24 * 4;
+constexpr int kDefaultKeyboardVelocity = 115;  // the performance-volume slider at its default place
 // The effect a first start selects layers strings under the acoustic grand piano.
 constexpr int kLayerPrograms[] = {0, 48};
 // Both hands, five fingers each, on a wide C major chord.
@@ -255,6 +255,26 @@ TEST_F(SoundLevels, TenKeyChordOverTheSongAndTheAccompaniment) {
         });
         stopAccompaniment();
     }));
+}
+
+// At their default sliders no part drowns another: a single key, the song and the accompaniment peak
+// within 6 dB of each other.
+TEST_F(SoundLevels, KeyboardSongAndAccompanimentAreBalanced) {
+    const double key = record("balance: one layered note", [] {
+                           strike(60);
+                           std::this_thread::sleep_for(2s);
+                           release(60);
+                       }).peakDbfs;
+    loadSong();
+    const double song = record("balance: song", [] { playSongToItsEnd(); }).peakDbfs;
+    const double accomp = record("balance: accompaniment", [] {
+                              startAccompaniment();
+                              std::this_thread::sleep_for(4s);
+                              stopAccompaniment();
+                          }).peakDbfs;
+    const double loudest = std::max({key, song, accomp}), quietest = std::min({key, song, accomp});
+    EXPECT_LE(loudest - quietest, 6.0)
+        << "keyboard " << key << ", song " << song << ", accompaniment " << accomp;
 }
 
 }  // namespace
