@@ -119,7 +119,7 @@ void CompositionRoot::connectParts() {
         QCoreApplication::postEvent(window, new EngineMessageEvent(message, wparam, lparam));
     };
     ph.fileExists = [](const std::string &path) {
-        return QFileInfo::exists(QFile::decodeName(path.c_str()));
+        return QFileInfo(QFile::decodeName(path.c_str())).isFile();  // a folder is no pattern
     };
     ph.startVolumeControl = [] { ContextMenu::openVolumeControl(); };
     ph.refreshChannelsSoon = [&p](int ticks) { p.state.refreshChannelsSoon(ticks); };

@@ -42,13 +42,15 @@ void chooseAccomp(Performance &p, int cell) {
         return;
     }
     std::string &path = p.panel.accompFiles[cell - 1];
-    if (fileExists(p, path)) {
+    // An empty entry names no file: the folder alone is no pattern. The running pattern plays on.
+    const std::string name = fileNamePart(path);
+    if (!name.empty() && fileExists(p, path)) {
         restartAccomp(p, path);
         return;
     }
     // A list written on another machine: look for the same pattern among the shipped ones.
-    const std::string alt = p.panel.accompFolder + fileNamePart(path);
-    if (fileExists(p, alt)) {
+    const std::string alt = p.panel.accompFolder + name;
+    if (!name.empty() && fileExists(p, alt)) {
         path = alt;
         restartAccomp(p, path);
     } else if (p.hooks.showMessage) {
@@ -118,7 +120,9 @@ void ShowBeat(Performance &p, int k) {
     }
 }
 
-void SelectControllerButton(Performance &p, int button) {
+namespace {
+
+void selectButton(Performance &p, int button) {
     if (button < 1 || button > 4) return;
     p.buttons.navyGauge = button;
     p.buttons.selected = button == 4 ? 5 : button;
@@ -126,11 +130,19 @@ void SelectControllerButton(Performance &p, int button) {
     p.buttons.valueBarPosition = p.buttons.value[button] * p.layout[kValueBarFactor];
 }
 
+}  // namespace
+
+void SelectControllerButton(Performance &p, int button) {
+    selectButton(p, button);
+    SendChangedControllers(p);
+}
+
 void RestoreControllerSelection(Performance &p, int saved) {
     p.buttons.selected = saved;
     p.state.controllerTarget() = static_cast<uint8_t>(saved);
-    if (saved >= 1 && saved <= 3) SelectControllerButton(p, saved);
-    if (saved == 5) SelectControllerButton(p, 4);
+    // Start-up: the device is still opening, the first note sends the values.
+    if (saved >= 1 && saved <= 3) selectButton(p, saved);
+    if (saved == 5) selectButton(p, 4);
 }
 
 void ApplyValueBar(Performance &p) {
@@ -139,6 +151,8 @@ void ApplyValueBar(Performance &p) {
     const int button = sel == 5 ? 4 : sel;
     p.buttons.value[button] =
         std::clamp(p.buttons.valueBarPosition / p.layout[kValueBarFactor], 0, kMaxControllerValue);
+    // Heard at once: a pedal goes down or up when it is set, not with the next note.
+    SendChangedControllers(p);
 }
 
 void ValueBarPress(Performance &p, int x) {

@@ -36,10 +36,9 @@ ChordIntervals ChordFor(int pitchClass) {
     return kChordTable[pitchClass % 12];
 }
 
-void PlayHarmony(Performance &p, int e, int c, int v) {
+void PlayHarmony(Performance &p, int e, int c, int pitch, int v) {
     if (c < 1 || c > 2 * kSlotCount) return;
     const int slot = c <= kSlotCount ? c : c - kSlotCount;
-    const int pitch = p.state.slotPitch(slot);
     const int k = (slot - 1) % 12;
     switch (e) {
         case 1:

@@ -12,7 +12,7 @@ struct ChordIntervals {
 // Intervals of the triad built on pitch class 0..11 of an octave area.
 ChordIntervals ChordFor(int pitchClass);
 
-// Slot code 1..60 is a press, 61..120 a release (velocity 0).
-void PlayHarmony(Performance &p, int effect, int slotCode, int velocity);
+// Slot code 1..60 is a press, 61..120 a release (velocity 0); `pitch` is the note the slot sounds.
+void PlayHarmony(Performance &p, int effect, int slotCode, int pitch, int velocity);
 
 }  // namespace piano

@@ -11,17 +11,33 @@ enum class TriggerMode {
     Echo   // draw only, never over a slot the user holds
 };
 
+enum class KeyStroke {
+    First,  // the key went down
+    Repeat  // keyboard auto-repeat of a key that stays down
+};
+
 // Virtual-key code of a key press or release seen by the main window.
-void KeyDown(Performance &p, int code);
+void KeyDown(Performance &p, int code, KeyStroke kind = KeyStroke::First);
 void KeyUp(Performance &p, int code);
 
 // Slot code 1..60 presses slot n = code, 61..120 releases slot code - 60; others do nothing.
 void TriggerSlot(Performance &p, int slotCode, TriggerMode mode);
 
+// The on-screen keyboard's one mouse key: pressed and released apart from the computer keys.
+void PressMouseSlot(Performance &p, int slot);
+void ReleaseMouseSlot(Performance &p, int slot);
+
 // Controller refresh, program change, harmony, then the note itself.
 void SendSlotNote(Performance &p, int pitch, int program, int slotCode, int velocity);
 
-// Silently turns off every slot's pitch (twice each), without recording.
+// Sends each controller button's value that the synthesizer has not had yet.
+void SendChangedControllers(Performance &p);
+// After the engine reset or reopened its device: every button's value goes out before the next note.
+void ForgetControllersSent(Performance &p);
+
+// Ends everything the keyboard has sounding: releases every remembered press (harmony and layers
+// included), lifts a pressed hold pedal, forgets which keys are held, and turns off every slot's
+// pitch twice through the silent sender.
 void SilenceKeyboard(Performance &p);
 
 // The keyboard sender; messages with a data byte outside 0..127 are not sent.

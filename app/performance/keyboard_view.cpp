@@ -48,7 +48,7 @@ void ClearKeyboard(Performance &p) {
 void KeyboardMousePress(Performance &p, int x, int y) {
     p.mousePressing = true;
     p.mouseSlot = HitKey(p.layout, x, y);
-    TriggerSlot(p, p.mouseSlot, TriggerMode::Play);
+    PressMouseSlot(p, p.mouseSlot);
 }
 
 void KeyboardMouseMove(Performance &p, int x, int y) {
@@ -56,19 +56,21 @@ void KeyboardMouseMove(Performance &p, int x, int y) {
     const int slot = HitKey(p.layout, x, y);
     if (slot == p.mouseSlot) return;
     // One note at a time: release the old key before the new one sounds.
-    if (isSlot(p.mouseSlot)) TriggerSlot(p, p.mouseSlot + kSlotCount, TriggerMode::Play);
-    TriggerSlot(p, slot, TriggerMode::Play);
+    if (isSlot(p.mouseSlot)) ReleaseMouseSlot(p, p.mouseSlot);
+    PressMouseSlot(p, slot);
     p.mouseSlot = slot;
 }
 
 void KeyboardMouseRelease(Performance &p) {
     p.mousePressing = false;
-    if (isSlot(p.mouseSlot)) TriggerSlot(p, p.mouseSlot + kSlotCount, TriggerMode::Play);
+    if (isSlot(p.mouseSlot)) ReleaseMouseSlot(p, p.mouseSlot);
 }
 
 void HandleKeysMessage(Performance &p, uint32_t wparam, uint32_t lparam) {
     if (wparam == MDRV_NOTIFY_RESET) {
         ClearKeyboard(p);
+        // The synthesizer fell back to its own controller values: the keyboard's go out again.
+        ForgetControllersSent(p);
         return;
     }
     const int status = lparam & 0xFF;

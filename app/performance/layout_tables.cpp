@@ -49,9 +49,6 @@ void scaleEach(std::array<int, N> &values, int (*scale)(int)) {
 int enlargeScale(int v) {
     return EnlargeScale(v);
 }
-int shrinkScale(int v) {
-    return ShrinkScale(v);
-}
 
 }  // namespace
 
@@ -79,7 +76,8 @@ void ScaleKeyboardTables(LayoutTables &tables, bool enlarge) {
     } else {
         tables.blackKeyLeft = kNormalBlackKeyLeft;
         tables.keyDrawPosition = kNormalKeyDrawPosition;
-        scaleEach(tables.values, shrinkScale);
+        // Scaling back would lose the odd pixels the enlargement dropped: take the normal values again.
+        tables.values = normalValues();
         tables.keyboardWidth = kNormalKeyboardWidth;
     }
 }

@@ -45,8 +45,8 @@ constexpr int ShrinkScale(int v) {
     return v / 3 * 2;
 }
 
-// Enlarge: every entry becomes EnlargeScale(entry). Shrink: the two key tables come back from their
-// normal copies and the 120-value table becomes ShrinkScale(entry). Repeating a change does nothing.
+// Enlarge: every entry becomes EnlargeScale(entry). Shrink: all three tables come back from their
+// normal copies, exactly as they were. Repeating a change does nothing.
 void ScaleKeyboardTables(LayoutTables &tables, bool enlarge);
 
 // Slot played by the white and black keys, left to right.

@@ -30,6 +30,7 @@ struct PerformanceHooks {
     std::function<void(int functionPage, bool modal)> openFunctionDialog;
     std::function<void(const std::string &text)> showMessage;
     std::function<void(uint32_t message, uint32_t wparam, uint32_t lparam)> postToWindow;
+    // True for an existing file; false for a folder.
     std::function<bool(const std::string &path)> fileExists;
     std::function<void()> startVolumeControl;
     std::function<bool()> functionDialogExists;
@@ -59,11 +60,16 @@ inline int32_t EngineCall(const EngineBinding &engine, int32_t command, int32_t 
     return engine.controlMidiDrv ? engine.controlMidiDrv(command, arg, engine.host, data) : 0;
 }
 
+constexpr int kNoMouseSlot = 62;  // no slot under the mouse: releases nothing
+
 enum class MouseButton { Left, Right, Middle };
+
+// lastSent value meaning "the synthesizer may hold anything": the next note sends the button's value.
+constexpr uint8_t kControllerNotSent = 0xFF;
 
 struct ControllerButtons {
     std::array<int32_t, 5> value{0, 8, 8, 8, 8};  // button 1..4, 0..16
-    std::array<uint8_t, 5> lastSent{};            // button 1..4
+    std::array<uint8_t, 5> lastSent{};            // button 1..4, or kControllerNotSent
     int selected = 1;                             // 1, 2, 3 or 5 (button 4)
     int navyGauge = 1;                            // the gauge drawn as selected, 1..4
     int valueBarPosition = 0;
@@ -103,6 +109,15 @@ struct Sliders {
     std::array<bool, kSliderCount> dragging{};
 };
 
+// What one press sent, so its release releases exactly that whatever changed in between (effect,
+// voice, scale, key map, layout). The channel needs no record: the engine moves the keyboard channel
+// only while it reopens the device, which ends every note anyway.
+struct SoundingPress {
+    bool sounding = false;
+    uint8_t pitch = 0;
+    uint8_t effect = 0;
+};
+
 struct DialogButtonState {
     std::array<bool, 4> marked{};
 };
@@ -111,13 +126,16 @@ struct Performance {
     EngineBinding engine;
     KeyboardState state;
     std::array<uint8_t, 256> keyHeld{};
-    std::array<uint8_t, kSlotCount + 1> slotHeld{};  // slot 1..60
+    std::array<uint8_t, 256> keySlot{};  // the slot a held key pressed, released even if remapped since
+    std::array<uint8_t, kSlotCount + 1> slotHeld{};         // slot 1..60
+    std::array<SoundingPress, kSlotCount + 1> slotPress{};  // slot 1..60, pressed by a key
+    SoundingPress mousePress;                               // the slot under the mouse
     ControllerButtons buttons;
-    uint8_t keyboardVelocity = 127;
+    uint8_t keyboardVelocity = 127;  // until the first main-timer tick reads the slider
     int harmonyEffect = 0;
     LayoutTables layout;
     bool mousePressing = false;
-    int mouseSlot = 62;  // slot code under the mouse; 62 releases nothing
+    int mouseSlot = kNoMouseSlot;  // slot code under the mouse
     ControlPanel panel;
     Sliders sliders;
     DialogButtonState dialogButtons;

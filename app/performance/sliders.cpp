@@ -9,6 +9,10 @@ constexpr int kThumbOffset = 8;  // mouse to thumb edge, the same in both layout
 constexpr int kControllerPage = 6;
 constexpr int kControllerTargetAccomp = 5;
 constexpr int kMaxVolume = 65535;
+constexpr int kNormalVerticalEnd = 26;  // a vertical thumb's top at the zero point, normal layout
+constexpr int kDefaultThumbRise = 26 - 8;
+constexpr int kDefaultKeyboardVelocity = 115;
+constexpr int kTopKeyboardVelocity = 122;
 
 int index(SliderId id) {
     return static_cast<int>(id);
@@ -67,36 +71,51 @@ void SliderRelease(Performance &p, SliderId id) {
     p.sliders.dragging[index(id)] = false;
 }
 
-void SendSliders(Performance &p) {
-    const auto &thumb = p.sliders.thumb;
-    int volume, songVelocity, accompVelocity, keyboardVelocity, bend, controller;
-    if (p.layout.enlarged) {
-        // The enlarged thumb can pass the zero point by one pixel; it reads as the zero point there.
-        const int k = p.layout[kVerticalSliderEnd];
-        auto fromTop = [&](SliderId id) { return k - std::min(thumb[index(id)], k); };
-        volume = fromTop(SliderId::Volume) * 1670;
-        songVelocity = fromTop(SliderId::SongVolume) / 4 + 1;
-        accompVelocity = fromTop(SliderId::AccompVolume) / 4 + 1;
-        keyboardVelocity = fromTop(SliderId::KeyboardVolume) * 3 + 10;
-        bend = thumb[index(SliderId::AccompPitch)] * 2 + 30;
-        controller = thumb[index(SliderId::AccompController)] * 2 + 30;
-    } else {
-        auto fromTop = [&](SliderId id) { return 26 - thumb[index(id)]; };
-        volume = fromTop(SliderId::Volume) * 2500;
-        songVelocity = fromTop(SliderId::SongVolume) / 3 + 2;
-        accompVelocity = fromTop(SliderId::AccompVolume) / 3 + 2;
-        keyboardVelocity = fromTop(SliderId::KeyboardVolume) * 5;
-        bend = thumb[index(SliderId::AccompPitch)] * 4;
-        controller = thumb[index(SliderId::AccompController)] * 4;
-    }
+int NormalThumb(bool enlarged, int thumb) {
+    // The enlarged track is half as long again; round to the nearest normal pixel.
+    return enlarged ? (2 * thumb + 1) / 3 : thumb;
+}
+
+int SongVelocityScale(int normalThumbTop) {
+    return byteValue((kNormalVerticalEnd - normalThumbTop) / 3 + 2);
+}
+
+int KeyboardVelocity(int normalThumbTop) {
+    // Full velocity clips the layered voices and drowns the song: the default place (18 pixels up)
+    // plays at 115, within 6 dB of the song and the accompaniment at their default places, the top of
+    // the track at 122, and below the default the velocity falls to 0.
+    const int up = std::clamp(kNormalVerticalEnd - normalThumbTop, 0, kNormalVerticalEnd - 1);
+    if (up <= kDefaultThumbRise)
+        return (up * kDefaultKeyboardVelocity + kDefaultThumbRise / 2) / kDefaultThumbRise;
+    const int above = kNormalVerticalEnd - 1 - kDefaultThumbRise;
+    return kDefaultKeyboardVelocity +
+           ((up - kDefaultThumbRise) * (kTopKeyboardVelocity - kDefaultKeyboardVelocity) + above / 2) / above;
+}
+
+SliderValues SliderValuesFor(const LayoutTables &layout, const std::array<int, kSliderCount> &thumb) {
+    auto normal = [&](SliderId id) { return NormalThumb(layout.enlarged, thumb[index(id)]); };
+    auto fromTop = [&](SliderId id) { return kNormalVerticalEnd - normal(id); };
+    SliderValues v;
     // Thumb positions restored from a hand-edited settings file must not send values out of range.
-    EngineCall(p.engine, MDRV_SET_VOLUME, std::clamp(volume, 0, kMaxVolume));
-    EngineCall(p.engine, MDRV_SET_SONG_VELOCITY, byteValue(songVelocity));
-    EngineCall(p.engine, MDRV_SET_ACCOMP_VELOCITY, byteValue(accompVelocity));
-    p.keyboardVelocity = static_cast<uint8_t>(byteValue(keyboardVelocity));
-    EngineCall(p.engine, MDRV_SET_ACCOMP_SPEED, byteValue(thumb[index(SliderId::AccompSpeed)] / 4));
-    EngineCall(p.engine, MDRV_SET_ACCOMP_BEND, byteValue(bend));
-    EngineCall(p.engine, MDRV_SET_ACCOMP_CONTROLLER_VALUE, byteValue(controller));
+    v.volume = std::clamp(fromTop(SliderId::Volume) * 2500, 0, kMaxVolume);
+    v.songVelocity = SongVelocityScale(normal(SliderId::SongVolume));
+    v.accompVelocity = byteValue(fromTop(SliderId::AccompVolume) / 3 + 2);
+    v.keyboardVelocity = KeyboardVelocity(normal(SliderId::KeyboardVolume));
+    v.accompSpeed = byteValue(normal(SliderId::AccompSpeed) / 4);
+    v.accompBend = byteValue(normal(SliderId::AccompPitch) * 4);
+    v.accompController = byteValue(normal(SliderId::AccompController) * 4);
+    return v;
+}
+
+void SendSliders(Performance &p) {
+    const SliderValues v = SliderValuesFor(p.layout, p.sliders.thumb);
+    EngineCall(p.engine, MDRV_SET_VOLUME, v.volume);
+    EngineCall(p.engine, MDRV_SET_SONG_VELOCITY, v.songVelocity);
+    EngineCall(p.engine, MDRV_SET_ACCOMP_VELOCITY, v.accompVelocity);
+    p.keyboardVelocity = static_cast<uint8_t>(v.keyboardVelocity);
+    EngineCall(p.engine, MDRV_SET_ACCOMP_SPEED, v.accompSpeed);
+    EngineCall(p.engine, MDRV_SET_ACCOMP_BEND, v.accompBend);
+    EngineCall(p.engine, MDRV_SET_ACCOMP_CONTROLLER_VALUE, v.accompController);
 }
 
 }  // namespace piano

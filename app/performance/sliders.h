@@ -16,6 +16,25 @@ void SliderRelease(Performance &p, SliderId id);
 // Thumb top or left for a mouse position, in the layout in force.
 int PlaceThumb(const LayoutTables &layout, bool vertical, int position);
 
+// What the sliders send. Both layouts give the same values for the same place of the thumb.
+struct SliderValues {
+    int volume;
+    int songVelocity;
+    int accompVelocity;
+    int keyboardVelocity;
+    int accompSpeed;
+    int accompBend;
+    int accompController;
+};
+SliderValues SliderValuesFor(const LayoutTables &layout, const std::array<int, kSliderCount> &thumb);
+
+// The normal layout's thumb position for a thumb position of the layout in force.
+int NormalThumb(bool enlarged, int thumb);
+// The song-volume slider's velocity scale and the performance-volume slider's keyboard velocity, for
+// a vertical thumb's top in the normal layout.
+int SongVelocityScale(int normalThumbTop);
+int KeyboardVelocity(int normalThumbTop);
+
 // One main-timer tick: sends every slider's value and sets the keyboard velocity.
 void SendSliders(Performance &p);
 

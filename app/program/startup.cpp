@@ -235,9 +235,14 @@ bool formShow(Program &p) {
     // The accompaniment pitch thumb (Control5) starts in the middle of its track, where the accompaniment
     // bend is 64, 64, i.e. in tune with the keyboard; at 8 it would play about a semitone flat.
     constexpr int kPitchThumbInTune = 16;
+    // The accompaniment controller thumb (Control6) drives the accompaniment's volume by default: it
+    // starts at 24 of 30 (volume 96), where the accompaniment sits beside the keyboard and the song.
+    constexpr int kControllerThumbDefault = 24;
     for (int i = 1; i <= 6; ++i)
         s.sliders[i] = p.settings.readInt("Piano", QString("Control%1").arg(i).toLatin1().constData(),
-                                          i == 5 ? kPitchThumbInTune : 8);
+                                          i == 5   ? kPitchThumbInTune
+                                          : i == 6 ? kControllerThumbDefault
+                                                   : 8);
     c.verticalThumbs[0]->move(c.verticalThumbs[0]->x(), s.sliders[0]);
     for (int i = 1; i <= 3; ++i)
         c.verticalThumbs[i]->move(c.verticalThumbs[i]->x(), s.sliders[i]);

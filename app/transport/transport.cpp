@@ -5,6 +5,7 @@
 #include "layout.h"
 #include "program.h"
 #include "skin.h"
+#include "sliders.h"
 
 namespace Transport {
 
@@ -65,7 +66,7 @@ bool songPlays(const Program &p) {
 
 int songVelocityScale(const Program &p) {
     const int top = p.controls.verticalThumbs[1]->y();
-    return (26 - (p.state.enlarged ? Layout::shrinkValue(top) : top)) * 5;
+    return piano::SongVelocityScale(piano::NormalThumb(p.state.enlarged, top));
 }
 
 void refreshControllers(Program &p) {

@@ -21,8 +21,8 @@ void skipBack(Program &program);
 void seek(Program &program, int x, int panelWidth);
 void toggleLoop(Program &program);
 
-// The song velocity scale the song-volume slider stands at. Loading a song clears the engine's scale,
-// so every start sets it before the song's first notes; the timer keeps it current afterwards.
+// The song velocity scale the song-volume slider stands at, as the timer sends it. Every start sets
+// it before the song's first notes, so they are not played at another loudness until the next tick.
 int songVelocityScale(const Program &program);
 
 // Sends the four controller buttons' values to their controllers.

@@ -209,9 +209,11 @@ void Engine::accompSection() {
         if (isNoteOn(e.status)) {
             storeInRing(s_.accompRing, e.status, e.data1,
                         [&](uint8_t st, uint8_t note) { me3(st, note, 0); });
-            me3(0xB0, 7, 127);
+            // Volume and expression are reset for each note, except the one the accompaniment
+            // controller slider drives: it keeps the slider's value, or the slider would not be heard.
+            me3(0xB0, 7, s_.accompControllerNumber == 7 ? s_.accompControllerValue : 127);
             me3(0xB0, 10, kAccompPan);
-            me3(0xB0, 11, 127);
+            me3(0xB0, 11, s_.accompControllerNumber == 11 ? s_.accompControllerValue : 127);
             me2(0xC0, s_.patternProgram, 0);
             data2 = scaledVelocity(e.data2, s_.accompVelocityScale);
             if (e.data2 != 0) {

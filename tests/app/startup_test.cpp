@@ -43,7 +43,7 @@ TEST(StartUp, FirstRunWithoutSettingsFileUsesDefaultsAndShutdownWritesTheRest) {
     const QString text = installation.settingsText();
     for (const char *line :
          {"Left=200", "Top=200", "Button1=8", "Button7=8", "inx1=1", "CortrorButton=1", "Volume=8",
-          "Control5=16", "Control6=8", "ControlCode=7", "SavePlay=0", "SaveTkb=0", "MaxMin=0"})
+          "Control5=16", "Control6=24", "ControlCode=7", "SavePlay=0", "SaveTkb=0", "MaxMin=0"})
         EXPECT_TRUE(text.contains(QString(line) + "\n")) << line;
 }
 

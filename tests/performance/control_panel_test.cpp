@@ -110,6 +110,12 @@ TEST_F(ControlPanelTest, AccompanimentCellsStopLoadAndStart) {
     ClickPanel(p, 60, 5);  // cell 3: nowhere; the running pattern keeps playing
     EXPECT_TRUE(calls().empty());
     EXPECT_THAT(messages, ElementsAre("/opt/piano/伴奏/march.tkb  文件没有找到。"));
+    // cell 4: an empty entry; the shipped folder exists but is no pattern, and is not remembered
+    files.insert("/opt/piano/伴奏/");
+    ClickPanel(p, 80, 5);
+    EXPECT_TRUE(calls().empty());
+    EXPECT_EQ(messages.back(), "/opt/piano/伴奏/  文件没有找到。");
+    EXPECT_EQ(p.panel.accompFiles[3], "");
     ClickPanel(p, 1, 1);  // cell 0 stops and darkens the beat lamps
     EXPECT_THAT(calls(), ElementsAre(command(MDRV_STOP_ACCOMP), Call{'P', WM_MDRV_ACCOMP_NOTE, 5, 100, ""}));
 }
@@ -142,13 +148,17 @@ TEST_F(ControlPanelTest, BeatLampsFollowTheBeatInEitherLayout) {
 
 TEST_F(ControlPanelTest, ControllerButtonsAndValueBar) {
     p.buttons.value = {0, 3, 5, 7, 9};
+    p.buttons.lastSent = {0, 3, 5, 7, 9};
+    p.state.buttonController(4) = 64;
     SelectControllerButton(p, 4);
     EXPECT_EQ(p.buttons.selected, 5);
     EXPECT_EQ(p.state.controllerTarget(), 4);
     EXPECT_EQ(p.buttons.navyGauge, 4);
     EXPECT_EQ(p.buttons.valueBarPosition, 54);
+    EXPECT_TRUE(calls().empty());  // nothing changed
 
-    const struct { int x, value; } drags[] = {{100, 16}, {40, 6}, {-10, 0}, {250, 16}};
+    // Each value reaches the synthesizer when the bar is let go, a value already sent not again.
+    const struct { int x, value; } drags[] = {{100, 16}, {40, 6}, {-10, 0}, {250, 16}, {250, 16}};
     for (const auto &d : drags) {
         ValueBarPress(p, 0);
         ValueBarMove(p, d.x);
@@ -157,7 +167,8 @@ TEST_F(ControlPanelTest, ControllerButtonsAndValueBar) {
     }
     ValueBarMove(p, 30);  // not dragging
     EXPECT_EQ(p.buttons.valueBarPosition, 100);
-    EXPECT_TRUE(calls().empty());
+    EXPECT_THAT(calls(),
+                ElementsAre(sent(0xB0, 64, 112), sent(0xB0, 64, 42), sent(0xB0, 64, 0), sent(0xB0, 64, 112)));
 
     p.buttons.selected = 4;  // no button
     p.buttons.valueBarPosition = 12;

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "recording_engine.h"
 
 namespace piano::test {
@@ -56,17 +58,45 @@ TEST_P(SendSlidersTest, SendsEveryValueOnEveryTick) {
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, SendSlidersTest,
-    ::testing::Values(SendCase{false, {8, 8, 8, 8, 8, 8, 8}, 45000, 8, 8, 90, 2, 32, 32},
-                      SendCase{false, {1, 1, 1, 1, 1, 1, 1}, 62500, 10, 10, 125, 0, 4, 4},
+    ::testing::Values(SendCase{false, {8, 8, 8, 8, 8, 8, 8}, 45000, 8, 8, 115, 2, 32, 32},
+                      SendCase{false, {1, 1, 1, 1, 1, 1, 1}, 62500, 10, 10, 122, 0, 4, 4},
                       SendCase{false, {26, 26, 26, 26, 30, 30, 30}, 0, 2, 2, 0, 7, 120, 120},
-                      SendCase{false, {24, 20, 14, 16, 12, 12, 27}, 5000, 4, 6, 50, 3, 48, 108},
-                      SendCase{true, {1, 1, 1, 1, 1, 1, 1}, 63460, 10, 10, 124, 0, 32, 32},
-                      SendCase{true, {39, 39, 39, 39, 45, 45, 45}, 0, 1, 1, 10, 11, 120, 120},
-                      SendCase{true, {12, 20, 30, 35, 20, 20, 43}, 45090, 5, 3, 22, 5, 70, 116},
+                      SendCase{false, {24, 20, 14, 16, 12, 12, 27}, 5000, 4, 6, 64, 3, 48, 108},
+                      SendCase{true, {1, 1, 1, 1, 1, 1, 1}, 62500, 10, 10, 122, 0, 4, 4},
+                      SendCase{true, {39, 39, 39, 39, 45, 45, 45}, 0, 2, 2, 0, 7, 120, 120},
+                      SendCase{true, {12, 20, 30, 35, 20, 20, 43}, 45000, 6, 4, 19, 3, 52, 116},
                       // One pixel past the zero point reads as the zero point, never as a negative value.
-                      SendCase{true, {40, 40, 40, 40, 45, 45, 45}, 0, 1, 1, 10, 11, 120, 120},
+                      SendCase{true, {40, 40, 40, 40, 45, 45, 45}, 0, 2, 2, 0, 7, 120, 120},
                       // Positions from a hand-edited settings file stay within range.
-                      SendCase{false, {90, -50, 26, -40, 900, 200, -9}, 0, 27, 2, 127, 127, 127, 0}));
+                      SendCase{false, {90, -50, 26, -40, 900, 200, -9}, 0, 27, 2, 122, 127, 127, 0}));
+
+// The accompaniment must not change tempo or pitch, nor any level its loudness, when the window is
+// enlarged: every thumb the enlargement places sends what it sent before.
+TEST(SliderValues, AreTheSameInBothLayoutsForTheSamePlaceOfTheThumb) {
+    LayoutTables normal, enlarged;
+    ScaleKeyboardTables(enlarged, true);
+    for (int thumb = 0; thumb <= 30; thumb += 2) {
+        std::array<int, kSliderCount> placed;
+        placed.fill(thumb);
+        std::array<int, kSliderCount> scaled;
+        scaled.fill(EnlargeScale(thumb));
+        const SliderValues a = SliderValuesFor(normal, placed), b = SliderValuesFor(enlarged, scaled);
+        EXPECT_EQ(std::tie(a.volume, a.songVelocity, a.accompVelocity, a.keyboardVelocity, a.accompSpeed,
+                           a.accompBend, a.accompController),
+                  std::tie(b.volume, b.songVelocity, b.accompVelocity, b.keyboardVelocity, b.accompSpeed,
+                           b.accompBend, b.accompController))
+            << "thumb " << thumb;
+    }
+}
+
+// Keyboard notes at the default place leave headroom and sit near the song; louder is still there.
+TEST(SliderValues, KeyboardVelocityRisesFromSilenceToACapBelowFullVelocity) {
+    EXPECT_EQ(KeyboardVelocity(26), 0);
+    EXPECT_EQ(KeyboardVelocity(8), 115);
+    EXPECT_EQ(KeyboardVelocity(1), 122);
+    for (int top = 26; top > 1; --top)
+        EXPECT_LT(KeyboardVelocity(top), KeyboardVelocity(top - 1)) << top;
+}
 
 TEST(SliderGestures, DragPlacesTheThumbUntilRelease) {
     RecordingPerformance p;

@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <functional>
 #include <initializer_list>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -26,10 +28,16 @@ using nw::test::Bytes;
 using nw::test::TempDir;
 using nw::test::Track;
 
-// What the program sends with every slider at its default place (thumb 8 of 26).
+// What the program sends with every slider at its default place (thumb 8 of 26; the accompaniment's
+// pitch in tune at 16 of 30 and its controller, the accompaniment volume, at 24 of 30).
 constexpr int32_t kDefaultMasterVolume = (26 - 8) * 2500;
 constexpr int32_t kDefaultSongVelocityScale = (26 - 8) / 3 + 2;
-constexpr int kDefaultKeyboardVelocity = (26 - 8) * 5;
+constexpr int32_t kDefaultAccompVelocityScale = (26 - 8) / 3 + 2;
+constexpr int32_t kDefaultAccompSpeed = 8 / 4;
+constexpr int32_t kDefaultAccompBend = 16 * 4;
+constexpr int32_t kDefaultAccompController = 7;
+constexpr int32_t kDefaultAccompControllerValue = 24 * 4;
+constexpr int kDefaultKeyboardVelocity = 115;  // the performance-volume slider at its default place
 // The effect a first start selects layers strings under the acoustic grand piano.
 constexpr int kLayerPrograms[] = {0, 48};
 // Both hands, five fingers each, on a wide C major chord.
@@ -157,6 +165,23 @@ class SoundLevels : public ::testing::Test {
             std::this_thread::sleep_for(50ms);
     }
 
+    // The first shipped pattern, as the panel's second cell starts it.
+    static void startAccompaniment() {
+        std::ifstream names(PATTERN_NAMES);
+        std::string first;
+        ASSERT_TRUE(std::getline(names, first)) << "no shipped patterns";
+        const std::string path = std::string(PATTERN_DIR) + "/" + first;
+        control_(MDRV_STOP_ACCOMP, 0, nullptr, "");
+        control_(MDRV_LOAD_ACCOMP, 0, nullptr, path.c_str());
+        control_(MDRV_SET_ACCOMP_VELOCITY, kDefaultAccompVelocityScale, nullptr, "");
+        control_(MDRV_SET_ACCOMP_SPEED, kDefaultAccompSpeed, nullptr, "");
+        control_(MDRV_SET_ACCOMP_BEND, kDefaultAccompBend, nullptr, "");
+        control_(MDRV_SET_ACCOMP_CONTROLLER, kDefaultAccompController, nullptr, "");
+        control_(MDRV_SET_ACCOMP_CONTROLLER_VALUE, kDefaultAccompControllerValue, nullptr, "");
+        control_(MDRV_START_ACCOMP, 0, nullptr, "");
+    }
+    static void stopAccompaniment() { control_(MDRV_STOP_ACCOMP, 0, nullptr, ""); }
+
     static void expectCleanAndHeard(const Level &level) {
         EXPECT_EQ(level.clippedSamples, 0);
         EXPECT_LT(level.peakDbfs, -1.0);
@@ -205,6 +230,51 @@ TEST_F(SoundLevels, TenKeyChordOverTheSong) {
                 release(key);
         });
     }));
+}
+
+TEST_F(SoundLevels, Accompaniment) {
+    expectCleanAndHeard(record("accompaniment", [] {
+        startAccompaniment();
+        std::this_thread::sleep_for(4s);
+        stopAccompaniment();
+    }));
+}
+
+// The loudest the defaults get: both hands on the keys over the song and the accompaniment.
+TEST_F(SoundLevels, TenKeyChordOverTheSongAndTheAccompaniment) {
+    loadSong();
+    expectCleanAndHeard(record("ten-key chord over the song and the accompaniment", [] {
+        playSongToItsEnd([] {
+            startAccompaniment();
+            std::this_thread::sleep_for(1s);
+            for (int key : kTenKeys)
+                strike(key);
+            std::this_thread::sleep_for(3s);
+            for (int key : kTenKeys)
+                release(key);
+        });
+        stopAccompaniment();
+    }));
+}
+
+// At their default sliders no part drowns another: a single key, the song and the accompaniment peak
+// within 6 dB of each other.
+TEST_F(SoundLevels, KeyboardSongAndAccompanimentAreBalanced) {
+    const double key = record("balance: one layered note", [] {
+                           strike(60);
+                           std::this_thread::sleep_for(2s);
+                           release(60);
+                       }).peakDbfs;
+    loadSong();
+    const double song = record("balance: song", [] { playSongToItsEnd(); }).peakDbfs;
+    const double accomp = record("balance: accompaniment", [] {
+                              startAccompaniment();
+                              std::this_thread::sleep_for(4s);
+                              stopAccompaniment();
+                          }).peakDbfs;
+    const double loudest = std::max({key, song, accomp}), quietest = std::min({key, song, accomp});
+    EXPECT_LE(loudest - quietest, 6.0)
+        << "keyboard " << key << ", song " << song << ", accompaniment " << accomp;
 }
 
 }  // namespace

@@ -35,4 +35,19 @@ TEST(ShippedKeyMap, LaysTheKeyboardOutAsFiveOctaves) {
     EXPECT_EQ(state.keyFunction(0x27), piano::kLastControllerStep);
 }
 
+// A first start selects effect 8: the keyboard first sounds as a piano, with a second voice beneath.
+TEST(ShippedKeyMap, LayersAreDistinctAndTheFirstStartOneIsLedByTheGrandPiano) {
+    piano::KeyboardState state;
+    ASSERT_NE(piano::LoadKeyboardState(state, SHIPPED_KEY), piano::KeyFileLoad::CreatedDefault);
+    constexpr int kAcousticGrandPiano = 0;
+    EXPECT_EQ(state.chordVoice1(8), kAcousticGrandPiano);
+    EXPECT_NE(state.chordVoice2(8), kAcousticGrandPiano);
+    std::set<std::pair<int, int>> layers;
+    for (int effect = 6; effect <= 11; ++effect) {
+        EXPECT_NE(state.chordVoice1(effect), state.chordVoice2(effect)) << "effect " << effect;
+        layers.insert({state.chordVoice1(effect), state.chordVoice2(effect)});
+    }
+    EXPECT_EQ(layers.size(), 6u);
+}
+
 }  // namespace

@@ -51,9 +51,24 @@ void BuildDefaultKeyMap(KeyboardState &state) {
     for (int b = 1; b <= 4; ++b)
         state.buttonController(b) = controllers[b - 1];
 
-    // Effects 6..11 layer two more voices over the slot's own.
-    const uint8_t layer1[] = {48, 52, 88, 19, 61, 46};  // strings, choir, new-age pad, organ, brass, harp
-    const uint8_t layer2[] = {89, 48, 50, 48, 48, 24};  // warm pad, strings, synth strings, ..., nylon guitar
+    // Effects 6..11 strike each note in two voices, the first leading. A first start selects effect 8,
+    // so the keyboard first sounds as a grand piano with strings beneath.
+    const uint8_t layer1[] = {
+        4,   // 6: electric piano
+        52,  // 7: choir
+        0,   // 8: acoustic grand piano
+        19,  // 9: church organ
+        61,  // 10: brass section
+        46,  // 11: harp
+    };
+    const uint8_t layer2[] = {
+        89,  // 6: over a warm pad
+        48,  // 7: with strings
+        48,  // 8: with strings
+        52,  // 9: with choir
+        48,  // 10: with strings
+        24,  // 11: with nylon guitar
+    };
     for (int effect = 6; effect <= 11; ++effect) {
         state.chordVoice1(effect) = layer1[effect - 6];
         state.chordVoice2(effect) = layer2[effect - 6];
