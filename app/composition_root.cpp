@@ -89,6 +89,10 @@ void CompositionRoot::connectParts() {
     // What the transport and the timer read and change of live playing.
     h.clearKeyboard = [&perf] { piano::ClearKeyboard(perf); };
     h.silenceKeyboard = [&perf] { piano::SilenceKeyboard(perf); };
+    h.resendControllers = [&perf] {
+        piano::ForgetControllersSent(perf);
+        piano::SendChangedControllers(perf);
+    };
     h.buttonController = [&perf](int button) { return int(perf.state.buttonController(button)); };
     h.channelController = [&perf](int channel) {
         return int(perf.state.bytes[KeyboardState::kChannelController + channel]);

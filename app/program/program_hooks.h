@@ -57,6 +57,8 @@ struct ProgramHooks {
     // Unlights every key of the on-screen keyboard, then switches every held note off silently.
     std::function<void()> clearKeyboard;
     std::function<void()> silenceKeyboard;
+    // Sends the four controller buttons' values again (after a transport action resets the channel).
+    std::function<void()> resendControllers;
     // Controller number of controller button 1..4, and the per-channel controller of the keyboard model.
     std::function<int(int button)> buttonController;
     std::function<int(int channel)> channelController;
@@ -89,6 +91,7 @@ struct ProgramHooks {
         if (!sendSliders) out << "sendSliders";
         if (!clearKeyboard) out << "clearKeyboard";
         if (!silenceKeyboard) out << "silenceKeyboard";
+        if (!resendControllers) out << "resendControllers";
         if (!buttonController) out << "buttonController";
         if (!channelController) out << "channelController";
         if (!channelControlValue) out << "channelControlValue";

@@ -33,15 +33,19 @@ void fillList(Program &p, const QStringList &paths) {
 
 }  // namespace
 
-void loadAndStart(Program &p, int row) {
-    if (row < 0 || row >= p.state.songPaths.size()) return;
-    const QByteArray path = p.state.songPaths[row].toUtf8();
+void loadAndStartFile(Program &p, const QString &file) {
+    const QByteArray path = file.toUtf8();
     p.engine.call(MDRV_LOAD_SONG, p.state.settings.deviceId, path.constData());
-    // Without this the notes before the next tick would go out with the cleared scale, silent.
+    p.controls.songProgress->setMaximum(p.engine.call(MDRV_GET_SONG_LENGTH));
+    // The first notes go out at the song-volume slider's scale, not at whatever the last song left.
     p.engine.call(MDRV_SET_SONG_VELOCITY, Transport::songVelocityScale(p));
     p.engine.call(MDRV_START_SONG);
     p.state.refreshChannelsSoon(8);
-    p.controls.songProgress->setMaximum(p.engine.call(MDRV_GET_SONG_LENGTH));
+}
+
+void loadAndStart(Program &p, int row) {
+    if (row < 0 || row >= p.state.songPaths.size()) return;
+    loadAndStartFile(p, p.state.songPaths[row]);
 }
 
 void doubleClick(Program &p, int row) {

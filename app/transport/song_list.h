@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QString>
+
 struct Program;
 
 // The song list: up to 100 files, each row showing a file name, with its full path in SongPaths.
 namespace SongList {
 
-// Loads the row's song into the engine and starts it; the gauge takes the song's length.
+// Loads a song file into the engine and starts it; the gauge takes the song's length.
+void loadAndStartFile(Program &program, const QString &file);
+// The same for a row of the list.
 void loadAndStart(Program &program, int row);
 
 void doubleClick(Program &program, int row);

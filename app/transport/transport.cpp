@@ -6,6 +6,7 @@
 #include "program.h"
 #include "skin.h"
 #include "sliders.h"
+#include "song_list.h"
 
 namespace Transport {
 
@@ -37,19 +38,13 @@ void playBuffer(Program &p) {
 
 void playSong(Program &p) {
     ProgramState &s = p.state;
-    const int device = s.settings.deviceId;
     if (s.playState == PlayStopped) {
-        p.engine.call(MDRV_SELECT_DEVICE, device);
+        p.engine.call(MDRV_SELECT_DEVICE, s.settings.deviceId);
         p.engine.call(MDRV_START_SONG);
         s.playState = PlayPlaying;
     }
     if (s.playState == PlayFilesChosen) {
-        const QByteArray path = s.display.firstChosenFile.toUtf8();
-        p.engine.call(MDRV_LOAD_SONG, device, path.constData());
-        p.controls.songProgress->setMaximum(p.engine.call(MDRV_GET_SONG_LENGTH));
-        p.engine.call(MDRV_SET_SONG_VELOCITY, songVelocityScale(p));
-        p.engine.call(MDRV_START_SONG);
-        s.refreshChannelsSoon(8);
+        SongList::loadAndStartFile(p, s.display.firstChosenFile);
         s.playState = PlayPlaying;
     }
     if (s.playState == PlayPaused) {
@@ -70,9 +65,7 @@ int songVelocityScale(const Program &p) {
 }
 
 void refreshControllers(Program &p) {
-    if (!p.engine.sME1) return;
-    for (int n = 1; n <= 4; ++n)
-        p.engine.sME1(NW_CONTROL_CHANGE, p.hooks.buttonController(n), 7 * p.state.settings.buttons[n - 1]);
+    p.hooks.resendControllers();
 }
 
 void play(Program &p) {

@@ -106,8 +106,11 @@ TEST_F(TransportTest, StepsActOnlyWhileASongPlays) {
 }
 
 TEST_F(TransportTest, ControllerRefreshFollowsPlayPauseAndStop) {
-    program().hooks.buttonController = [](int n) { return 20 + n; };
-    state().settings.buttons = {1, 2, 3, 16, 0, 0, 0};
+    // The controller buttons are live playing's: their numbers and values are set there.
+    piano::Performance &live = composition->performance();
+    for (int n = 1; n <= 4; ++n)
+        live.state.buttonController(n) = uint8_t(20 + n);
+    live.buttons.value = {0, 1, 2, 3, 16};
     state().playState = PlayPlaying;
     controls().pauseButton->click();
     std::vector<uint32_t> sent;
