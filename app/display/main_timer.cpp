@@ -139,11 +139,6 @@ void tick(Program &p, bool windowActive) {
             releaseAllKeys(p);
         }
     }
-
-    for (int i = 0; i < 3; ++i)
-        s.settings.sliders[1 + i] = c.verticalThumbs[1 + i]->y();
-    for (int i = 0; i < 3; ++i)
-        s.settings.sliders[4 + i] = c.horizontalThumbs[i]->x();
 }
 
 void engineMessage(Program &p, uint32_t message, uint32_t wparam, uint32_t lparam) {

@@ -13,7 +13,8 @@ bool saveSettings(Program &p) {
     const MainWindowControls &c = p.controls;
     const StoredSettings &s = p.state.settings;
     SettingsFile::Edit ini(p.settings);
-    ini.setInt("Piano", "Volume", c.verticalThumbs[0] ? c.verticalThumbs[0]->y() : s.sliders[0]);
+    // The slider positions as live playing last sampled them (every timer tick).
+    ini.setInt("Piano", "Volume", s.sliders[0]);
     for (int i = 1; i <= 6; ++i)
         ini.setInt("Piano", QString("Control%1").arg(i).toLatin1().constData(), s.sliders[i]);
     for (int i = 0; i < 7; ++i)
