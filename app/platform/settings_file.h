@@ -3,6 +3,8 @@
 #include <QString>
 #include <memory>
 
+#include "settings_keys.h"
+
 // An INI file with private-profile semantics: sections and keys match without regard to case, every
 // write reads the file, changes one value and writes it back (keeping everything else), values are
 // written as key=value without blanks, and integers are decimal text. The file is always replaced whole,
@@ -25,6 +27,17 @@ class SettingsFile {
     bool writeInt(const char *section, const char *key, int value) const;
     bool removeKey(const char *section, const char *key) const;
 
+    // The same, by the program's table of keys.
+    int readInt(SettingsKey k, int fallback) const { return readInt(k.section, k.key, fallback); }
+    QString readString(SettingsKey k, const QString &fallback = {}) const {
+        return readString(k.section, k.key, fallback);
+    }
+    bool writeString(SettingsKey k, const QString &value) const {
+        return writeString(k.section, k.key, value);
+    }
+    bool writeInt(SettingsKey k, int value) const { return writeInt(k.section, k.key, value); }
+    bool removeKey(SettingsKey k) const { return removeKey(k.section, k.key); }
+
     // Many values written with one read and one write of the file (shutdown writes all of its values so).
     class Edit {
       public:
@@ -34,6 +47,8 @@ class SettingsFile {
         Edit &operator=(const Edit &) = delete;
         void setString(const char *section, const char *key, const QString &value);
         void setInt(const char *section, const char *key, int value);
+        void setString(SettingsKey k, const QString &value) { setString(k.section, k.key, value); }
+        void setInt(SettingsKey k, int value) { setInt(k.section, k.key, value); }
         // Writes the file; false when it could not be read or written (the old file is then unchanged).
         bool commit();
 

@@ -14,21 +14,21 @@ bool saveSettings(Program &p) {
     const StoredSettings &s = p.state.settings;
     SettingsFile::Edit ini(p.settings);
     // The slider positions as live playing last sampled them (every timer tick).
-    ini.setInt("Piano", "Volume", s.sliders[0]);
+    ini.setInt(SettingsKeys::kVolume, s.sliders[0]);
     for (int i = 1; i <= 6; ++i)
-        ini.setInt("Piano", QString("Control%1").arg(i).toLatin1().constData(), s.sliders[i]);
+        ini.setInt(SettingsKeys::kControls[i], s.sliders[i]);
     for (int i = 0; i < 7; ++i)
-        ini.setInt("Piano", QString("Button%1").arg(i + 1).toLatin1().constData(), s.buttons[i]);
-    ini.setInt("Piano", "inx1", s.panelMode);
-    ini.setInt("Piano", "CortrorButton", s.controllerButton);
-    ini.setString("Set", "SavePlay", s.savePlay ? "1" : "0");
-    ini.setString("Set", "SaveTkb", s.saveTkb ? "1" : "0");
+        ini.setInt(SettingsKeys::kButtons[i], s.buttons[i]);
+    ini.setInt(SettingsKeys::kPanelMode, s.panelMode);
+    ini.setInt(SettingsKeys::kControllerButton, s.controllerButton);
+    ini.setString(SettingsKeys::kRecordSong, s.savePlay ? "1" : "0");
+    ini.setString(SettingsKeys::kRecordAccomp, s.saveTkb ? "1" : "0");
     if (c.window) {
-        ini.setInt("Piano", "Left", c.window->x());
-        ini.setInt("Piano", "Top", c.window->y());
+        ini.setInt(SettingsKeys::kLeft, c.window->x());
+        ini.setInt(SettingsKeys::kTop, c.window->y());
     }
-    ini.setInt("Set", "ControlCode", s.controlCode);
-    ini.setString("Piano", "MaxMin", p.state.enlarged ? "1" : "0");
+    ini.setInt(SettingsKeys::kAccompController, s.controlCode);
+    ini.setString(SettingsKeys::kEnlarged, p.state.enlarged ? "1" : "0");
     return ini.commit();
 }
 

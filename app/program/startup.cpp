@@ -41,7 +41,7 @@ bool loadDefaultLibrary(Program &p) {
     const QString shipped = p.state.paths.installDir + "/BeiFen.dat";
     if (!fileExists(shipped)) return false;
     p.defaultLibrary.load(shipped);
-    const QString replacement = p.settings.readString("Directory", "RESDPathMax");
+    const QString replacement = p.settings.readString(SettingsKeys::kDefaultPictures);
     if (!replacement.isEmpty() && fileExists(replacement)) {
         p.defaultLibrary.release();
         if (!p.defaultLibrary.load(replacement) || !p.defaultLibrary.holds(kDefaultPictureProbe))
@@ -55,7 +55,7 @@ bool loadSkinLibrary(Program &p) {
     const QString shipped = p.state.paths.installDir + "/resource.skn";
     if (!fileExists(shipped)) return false;
     p.skinLibrary.load(shipped);
-    const QString replacement = p.settings.readString("Directory", "RESDPath");
+    const QString replacement = p.settings.readString(SettingsKeys::kSkin);
     if (!replacement.isEmpty() && fileExists(replacement)) {
         p.skinLibrary.release();
         if (!p.skinLibrary.load(replacement)) p.skinLibrary.load(shipped);
@@ -68,36 +68,36 @@ void applyStoredSettings(Program &p) {
     StoredSettings &s = p.state.settings;
     MainWindowControls &c = p.controls;
 
-    s.colour = ini.readInt("set", "Color", 0x0FFFFFFF);
+    s.colour = ini.readInt(SettingsKeys::kColour, 0x0FFFFFFF);
     Skin::applyColour(p, s.colour);
     for (int i = 0; i < 4; ++i) {
-        s.buttons[i] = ini.readInt("Piano", QString("Button%1").arg(i + 1).toLatin1().constData(), 8);
+        s.buttons[i] = ini.readInt(SettingsKeys::kButtons[i], 8);
         c.controllerGauges[i]->setProgress(s.buttons[i]);
     }
     for (int i = 4; i < 7; ++i)
-        s.buttons[i] = ini.readInt("Piano", QString("Button%1").arg(i + 1).toLatin1().constData(), 8);
-    s.panelMode = ini.readInt("Piano", "inx1", 1);
-    s.controllerButton = ini.readInt("Piano", "CortrorButton", 1);
+        s.buttons[i] = ini.readInt(SettingsKeys::kButtons[i], 8);
+    s.panelMode = ini.readInt(SettingsKeys::kPanelMode, 1);
+    s.controllerButton = ini.readInt(SettingsKeys::kControllerButton, 1);
     p.hooks.selectControllerButton(s.controllerButton);
-    s.deviceId = ini.readInt("set", "DrviveID", -1);
-    const int left = ini.readInt("Piano", "Left", 200);
-    const int top = ini.readInt("Piano", "Top", 200);
+    s.deviceId = ini.readInt(SettingsKeys::kDevice, -1);
+    const int left = ini.readInt(SettingsKeys::kLeft, 200);
+    const int top = ini.readInt(SettingsKeys::kTop, 200);
     c.window->move(left, top);
-    Skin::applyFlatButtons(p, ini.readInt("set", "ButtonFlat", 1));
-    s.controlCode = static_cast<uint8_t>(ini.readInt("set", "ControlCode", 7));
+    Skin::applyFlatButtons(p, ini.readInt(SettingsKeys::kFlatButtons, 1));
+    s.controlCode = static_cast<uint8_t>(ini.readInt(SettingsKeys::kAccompController, 7));
     p.engine.call(MDRV_SET_ACCOMP_CONTROLLER, s.controlCode);
-    s.savePlay = ini.readInt("set", "SavePlay", 0) != 0;
-    s.saveTkb = ini.readInt("set", "SaveTkb", 0) != 0;
-    Skin::applyPlainPictures(p, ini.readInt("set", "PicFlat", 1));
+    s.savePlay = ini.readInt(SettingsKeys::kRecordSong, 0) != 0;
+    s.saveTkb = ini.readInt(SettingsKeys::kRecordAccomp, 0) != 0;
+    Skin::applyPlainPictures(p, ini.readInt(SettingsKeys::kPlainPictures, 1));
 }
 
 // No settings file could be made: keep going on first-run values.
 void startWithoutSettings(Program &p) {
     StoredSettings &s = p.state.settings;
     p.settings.createEmpty();
-    p.settings.writeInt("Piano", "Left", p.controls.window->x());
-    p.settings.writeInt("Piano", "Top", p.controls.window->y());
-    p.settings.writeString("Set", "DrviveID", "-1");
+    p.settings.writeInt(SettingsKeys::kLeft, p.controls.window->x());
+    p.settings.writeInt(SettingsKeys::kTop, p.controls.window->y());
+    p.settings.writeString(SettingsKeys::kDevice, "-1");
     s.controllerButton = 1;
     s.panelMode = 1;
     s.buttons[0] = s.buttons[1] = s.buttons[2] = 7;
@@ -225,13 +225,13 @@ bool formShow(Program &p) {
         c.overlayImages[i]->setStretch(true);
     }
 
-    if (p.settings.readInt("Piano", "MaxMin", 0) != 0) {
+    if (p.settings.readInt(SettingsKeys::kEnlarged, 0) != 0) {
         c.window->move(c.window->pos() + Layout::kEnlargeShift);
         Layout::enlarge(p);
     }
 
     StoredSettings &s = p.state.settings;
-    s.sliders[0] = p.settings.readInt("Piano", "Volume", 8);
+    s.sliders[0] = p.settings.readInt(SettingsKeys::kVolume, 8);
     // The accompaniment pitch thumb (Control5) starts in the middle of its track, where the accompaniment
     // bend is 64, 64, i.e. in tune with the keyboard; at 8 it would play about a semitone flat.
     constexpr int kPitchThumbInTune = 16;
@@ -239,10 +239,9 @@ bool formShow(Program &p) {
     // starts at 24 of 30 (volume 96), where the accompaniment sits beside the keyboard and the song.
     constexpr int kControllerThumbDefault = 24;
     for (int i = 1; i <= 6; ++i)
-        s.sliders[i] = p.settings.readInt("Piano", QString("Control%1").arg(i).toLatin1().constData(),
-                                          i == 5   ? kPitchThumbInTune
-                                          : i == 6 ? kControllerThumbDefault
-                                                   : 8);
+        s.sliders[i] = p.settings.readInt(SettingsKeys::kControls[i], i == 5   ? kPitchThumbInTune
+                                                                      : i == 6 ? kControllerThumbDefault
+                                                                               : 8);
     c.verticalThumbs[0]->move(c.verticalThumbs[0]->x(), s.sliders[0]);
     for (int i = 1; i <= 3; ++i)
         c.verticalThumbs[i]->move(c.verticalThumbs[i]->x(), s.sliders[i]);

@@ -10,8 +10,6 @@ namespace {
 
 // Events a take file holds; a larger take is kept whole as a standard MIDI file instead.
 constexpr int kTakeFileCapacity = 4095;
-constexpr const char *kSection = "Set";
-constexpr const char *kKey = "RecoveredTake";
 
 }  // namespace
 
@@ -27,14 +25,14 @@ QString keepUnsavedTake(Program &p, const QDateTime &now) {
     const QByteArray local = QFile::encodeName(path);
     if (p.engine.call(asTake ? MDRV_SAVE_BUFFER_TKB : MDRV_SAVE_BUFFER_MIDI, 0, local.constData()) != 1)
         return {};
-    p.settings.writeString(kSection, kKey, path);
+    p.settings.writeString(SettingsKeys::kRecoveredTake, path);
     return path;
 }
 
 void tellAboutKeptTake(Program &p) {
-    const QString path = p.settings.readString(kSection, kKey);
+    const QString path = p.settings.readString(SettingsKeys::kRecoveredTake);
     if (path.isEmpty()) return;
-    p.settings.removeKey(kSection, kKey);
+    p.settings.removeKey(SettingsKeys::kRecoveredTake);
     p.dialogs.messageBox(
         QStringLiteral("上次程序结束时录音还没有保存,它已经保存在:\n%1").arg(QDir::toNativeSeparators(path)),
         QStringLiteral("录音已保存"), NW_MB_OK | 0x40);

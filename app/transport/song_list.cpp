@@ -76,7 +76,7 @@ void previous(Program &p) {
 void openFiles(Program &p) {
     // The dialog comes back while the first chosen file cannot be read; cancelling it ends the open.
     for (;;) {
-        const QString folder = p.settings.readString("Directory", "OpenPath");
+        const QString folder = p.settings.readString(SettingsKeys::kOpenFolder);
         QStringList chosen = p.dialogs.openFiles(folder, QString::fromUtf8(kOpenFilter));
         if (chosen.isEmpty()) return;
         if (chosen.size() > kMaxSongs) {
@@ -92,7 +92,7 @@ void openFiles(Program &p) {
             p.dialogs.messageBox(QString::fromUtf8(kNoSuchFile), QString(), NW_MB_OK);
             continue;
         }
-        p.settings.writeString("Directory", "OpenPath", first.absolutePath());
+        p.settings.writeString(SettingsKeys::kOpenFolder, first.absolutePath());
         p.state.display.firstChosenFile = chosen.first();
         p.controls.songList->setCurrentRow(0);
         p.state.playState = PlayFilesChosen;

@@ -115,18 +115,18 @@ void applyColour(Program &p, int colour) {
 void applyFlatButtons(Program &p, int flag) {
     for (SpeedButton *button : p.controls.transportButtons())
         button->setFlat(flag != 0);
-    p.settings.writeString("Set", "ButtonFlat", flag ? "1" : "0");
+    p.settings.writeString(SettingsKeys::kFlatButtons, flag ? "1" : "0");
 }
 
 void applyPlainPictures(Program &p, int value) {
     MainWindowControls &c = p.controls;
     if (value == 1) {
-        p.settings.writeString("Set", "PicFlat", "1");
+        p.settings.writeString(SettingsKeys::kPlainPictures, "1");
         c.aboutPicture->clearPicture();
         c.controlPanel->clearPicture();
         c.aboutPicture->setToolTip(QStringLiteral("关于我们"));
     } else if (value == 0) {
-        p.settings.writeString("Set", "PicFlat", "0");
+        p.settings.writeString(SettingsKeys::kPlainPictures, "0");
         c.aboutPicture->setPicture(p.skinLibrary.bitmap("B37"));
         c.controlPanel->setPicture(p.skinLibrary.bitmap("B27"));
         c.aboutPicture->setToolTip(QString());

@@ -200,8 +200,8 @@ void FunctionDialog::refreshChannelList() {
 
 void FunctionDialog::done(int result) {
     const SettingsFile &settings = context_.program.settings;
-    settings.writeString("Set", "YinSePower", "12");
-    settings.writeString("Set", "YinJeiPower", "12");
+    settings.writeString(SettingsKeys::kVoicePower, "12");
+    settings.writeString(SettingsKeys::kScalePower, "12");
     background_->setPixmap(QPixmap());
     QDialog::done(result);
 }

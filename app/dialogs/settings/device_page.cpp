@@ -52,7 +52,7 @@ DevicePage::DevicePage(Program &program, QWidget *parent) : QWidget(parent), pro
 void DevicePage::selectStoredDevice() {
     // Start-up takes the mapper when the key is missing; the list does the same so it shows the device
     // actually in use.
-    const int row = program_.settings.readInt("set", "DrviveID", -1) + 1;
+    const int row = program_.settings.readInt(SettingsKeys::kDevice, -1) + 1;
     selectRow(row >= 0 && row < deviceList_->count() ? row : 0);
 }
 

@@ -108,7 +108,7 @@ void InterfacePage::chooseColour() {
     if (!colour.isValid()) return;
     // Stored as 0x00BBGGRR, the form the window's colour is read back in.
     const int value = colour.red() | colour.green() << 8 | colour.blue() << 16;
-    program_.settings.writeInt("Set", "Color", value);
+    program_.settings.writeInt(SettingsKeys::kColour, value);
     program_.state.settings.colour = value;
     Skin::applyColour(program_, value);
     setSwatchColour(value);
@@ -116,7 +116,7 @@ void InterfacePage::chooseColour() {
 
 void InterfacePage::toggleLayer() {
     // The layer in use is the one last applied, which is always written back to the settings file.
-    const int plain = program_.settings.readInt("set", "PicFlat", 1);
+    const int plain = program_.settings.readInt(SettingsKeys::kPlainPictures, 1);
     try {
         Skin::applyPlainPictures(program_, plain == 1 ? 0 : 1);
     } catch (const MissingBitmap &missing) {

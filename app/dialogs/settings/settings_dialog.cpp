@@ -66,7 +66,7 @@ SettingsDialog::SettingsDialog(Program &program, QWidget *parent)
     // rather than leaving an empty frame.
     interfacePage_->showInstalledBackground();
     pages_->setCurrentIndex(std::clamp(program.state.settingsPage, 0, 2));
-    interfacePage_->setSwatchColour(program.settings.readInt("set", "Color", 0x0FFFFFFF));
+    interfacePage_->setSwatchColour(program.settings.readInt(SettingsKeys::kColour, 0x0FFFFFFF));
 
     connect(okButton_, &QPushButton::clicked, this, &SettingsDialog::accept);
     connect(cancelButton_, &QPushButton::clicked, this, &SettingsDialog::reject);
@@ -97,7 +97,7 @@ void SettingsDialog::applyBackground() {
 
 void SettingsDialog::accept() {
     const int device = devicePage_->selectedDeviceId();
-    program_.settings.writeInt("Set", "DrviveID", device);
+    program_.settings.writeInt(SettingsKeys::kDevice, device);
     program_.state.settings.deviceId = device;
     QDialog::accept();
 }

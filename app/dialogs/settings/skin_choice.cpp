@@ -39,7 +39,7 @@ bool useSkinLibrary(Program &p, const QString &path) {
         return false;
     }
     if (!p.skinLibrary.load(path)) return false;
-    p.settings.writeString("Directory", "RESDPath", QFileInfo(path).absoluteFilePath());
+    p.settings.writeString(SettingsKeys::kSkin, QFileInfo(path).absoluteFilePath());
     return true;
 }
 
@@ -67,8 +67,8 @@ void restoreDefaults(Program &p) {
         for (const QString &name : present)
             QFile::remove(QDir(folder).filePath(name));
     }
-    p.settings.writeString("Directory", "RESDPath", QString());
-    p.settings.writeString("Set", "DrviveID", "-1");
+    p.settings.writeString(SettingsKeys::kSkin, QString());
+    p.settings.writeString(SettingsKeys::kDevice, "-1");
     // With RESDPath cleared the shipped skin is the default one; a chosen library would otherwise stay
     // until the next start.
     const QString shipped = QDir(folder).filePath(kShippedSkin);
