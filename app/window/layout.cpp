@@ -95,9 +95,7 @@ void enlarge(Program &p) {
     c.modeButtons[0]->move(c.modeButtons[0]->x(), c.modeButtons[0]->y() - 1);
     c.modeButtons[1]->move(c.modeButtons[1]->x(), c.modeButtons[1]->y() + 1);
 
-    c.keyboardPicture->setPicture(p.defaultLibrary.bitmap("BEIFENB14"));
-    c.background->setPicture(p.defaultLibrary.bitmap("BEIFENB15"));
-    Skin::loadKeyPictures(p, 2);
+    Skin::showEnlargedPictures(p);
 
     for (QLabel *line : {c.displayLine1, c.displayLine2, c.displayLine3})
         setFontSize(line, enlargeValue(line->font().pointSize()));

@@ -112,6 +112,13 @@ void applyColour(Program &p, int colour) {
     QToolTip::setPalette(hint);
 }
 
+void showEnlargedPictures(Program &p) {
+    MainWindowControls &c = p.controls;
+    c.keyboardPicture->setPicture(p.defaultLibrary.bitmap("BEIFENB14"));
+    c.background->setPicture(p.defaultLibrary.bitmap("BEIFENB15"));
+    loadKeyPictures(p, 2);
+}
+
 void applyFlatButtons(Program &p, int flag) {
     for (SpeedButton *button : p.controls.transportButtons())
         button->setFlat(flag != 0);

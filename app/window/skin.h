@@ -19,6 +19,9 @@ QPixmap looseOrSkin(const Program &program, const QString &looseFile, const QStr
 void loadSkin(Program &program);
 // 1: key pictures of the current layout; 2: the enlarged layout's button pictures. Others: nothing.
 void loadKeyPictures(Program &program, int kind);
+// The enlarged layout's own keyboard and background pictures and its button pictures, which a skin
+// chosen while enlarged must not replace.
+void showEnlargedPictures(Program &program);
 void applyColour(Program &program, int colour);
 void applyFlatButtons(Program &program, int flag);
 void applyPlainPictures(Program &program, int value);

@@ -24,9 +24,7 @@ bool holdsBackground(const QString &path) {
 void putEnlargedPicturesBack(Program &p) {
     MainWindowControls &c = p.controls;
     Skin::loadKeyPictures(p, 1);
-    c.keyboardPicture->setPicture(p.defaultLibrary.bitmap("BEIFENB14"));
-    c.background->setPicture(p.defaultLibrary.bitmap("BEIFENB15"));
-    Skin::loadKeyPictures(p, 2);
+    Skin::showEnlargedPictures(p);
     c.controlPanel->clearPicture();
     Skin::applyFlatButtons(p, p.defaultLibrary.holds("Flig") ? 1 : 0);
 }
