@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "design_dpi.h"
 #include "window_glyphs.h"
 
 namespace {
@@ -35,7 +36,7 @@ QFrame *makePanel(QWidget *parent, const QRect &bounds, const QString &hint = {}
 
 SpeedButton *makeButton(QWidget *parent, const QRect &bounds, const QString &hint,
                         const QString &caption = {}) {
-    auto *button = new SpeedButton(parent);
+    auto *button = new OnDesignGrid<SpeedButton>(parent);
     button->setGeometry(bounds);
     button->setToolTip(hint);
     button->setText(caption);
@@ -51,7 +52,7 @@ ImageControl *makeImage(QWidget *parent, const QRect &bounds, bool stretch, cons
 }
 
 QLabel *makeDisplayLine(QWidget *parent, const QRect &bounds) {
-    auto *label = new QLabel(parent);
+    auto *label = new OnDesignGrid<QLabel>(parent);
     label->setGeometry(bounds);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
@@ -112,7 +113,7 @@ MainWindowControls buildMainWindowControls(QWidget *window) {
 
     c.background = makeImage(window, {0, 0, 450, 210}, true);
 
-    c.startupHint = new QLabel(
+    c.startupHint = new OnDesignGrid<QLabel>(
         QStringLiteral("显示这个界面可能是程序没有管理员权限，请以管理员身份运行本程序！"), window);
     c.startupHint->setGeometry(0, 212, 450, 24);
     c.startupHint->setWordWrap(true);
@@ -126,7 +127,9 @@ MainWindowControls buildMainWindowControls(QWidget *window) {
     c.displayLine3 = makeDisplayLine(window, {133, 76, 97, 15});
     c.levelMeter = new PaintBox(window);
     c.levelMeter->setGeometry(133, 48, 97, 43);
-    c.songList = new QListWidget(window);
+    c.songList = new OnDesignGrid<QListWidget>(window);
+    // The rows are painted on the viewport, which measures the font again.
+    c.songList->setViewport(new OnDesignGrid<QWidget>);
     c.songList->setGeometry(133, 48, 97, 43);
     c.songList->setFocusPolicy(Qt::NoFocus);
     c.songList->hide();

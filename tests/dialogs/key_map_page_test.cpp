@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QTest>
 
 #include "dialog_fixture.h"
 #include "key_map_page.h"
@@ -47,6 +48,37 @@ TEST_F(KeyMapPageTest, ControllerFunctionsGreyTheSlotListsAndANoteFunctionShowsI
     p.selectPitch(72);
     EXPECT_EQ(keys().slotVoice(12), 5);
     EXPECT_EQ(keys().slotPitch(12), 72);
+}
+
+TEST_F(KeyMapPageTest, TheArrowKeysChooseAsTheMouseDoesAndNoteKeysLeaveTheListsAlone) {
+    const int w = 33, wCode = 87, eCode = 69;  // key rows W and E below it, and their codes
+    keys().keyFunction(wCode) = 62;            // CON3
+    keys().keyFunction(eCode) = 11;            // "12"
+    keys().slotVoice(12) = 33;
+    keys().slotPitch(12) = 70;
+    KeyMapPage &p = page();
+    QWindow *window = p.window()->windowHandle();
+    p.selectKey(w);
+    p.keyList->setFocus();
+
+    QTest::keyClick(window, Qt::Key_Down);
+    EXPECT_EQ(p.keyList->currentRow(), w + 1);
+    EXPECT_EQ(p.functionList->currentRow(), 11);
+    EXPECT_TRUE(p.programList->isEnabled() && p.pitchList->isEnabled());
+    EXPECT_EQ(p.programList->currentRow(), 33);
+    EXPECT_EQ(p.pitchList->currentRow(), 70);
+
+    p.functionList->setFocus();
+    QTest::keyClick(window, Qt::Key_Up);
+    EXPECT_EQ(keys().keyFunction(eCode), 10) << "the key now plays slot 11";
+
+    // A letter plays; the list does not jump to a row starting with it.
+    p.keyList->setFocus();
+    QTest::keyClick(window, Qt::Key_F);
+    EXPECT_EQ(p.keyList->currentRow(), w + 1);
+    EXPECT_FALSE(closed());
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_TRUE(closed());
 }
 
 TEST_F(KeyMapPageTest, KeysStoreUnderTheirCodesAndAKeyWithoutFunctionBecomes255) {

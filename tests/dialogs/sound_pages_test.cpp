@@ -1,8 +1,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QTest>
+#include <functional>
 
 #include "channel_page.h"
+#include "controller_page.h"
 #include "dialog_fixture.h"
 #include "knob_area.h"
 #include "scale_page.h"
@@ -201,6 +204,49 @@ TEST_F(ChannelPageTest, DoubleClickLeadsToTheChannelsVoiceAndBack) {
     d.voicePage()->doubleClickProgram(56);
     EXPECT_EQ(engine.actions().size(), 1u) << "the double-click only closes";
     EXPECT_TRUE(closed());
+}
+
+TEST_F(ChannelPageTest, TheSecondClickOfADoubleClickThatChoseForAChannelLandsNowhere) {
+    engine.roles[4] = CH_SONG;
+    engine.programs[4] = 10;
+    struct Way {
+        const char *name;
+        std::function<QListWidget *(FunctionDialog &)> leave;  // shows the page and returns its list
+    };
+    const Way ways[] = {{"voice",
+                         [](FunctionDialog &d) {
+                             d.channelPage()->doubleClickRow(4);
+                             return d.voicePage()->programList;
+                         }},
+                        {"controller", [](FunctionDialog &d) {
+                             d.channelPage()->clickNumber(4);
+                             return d.controllerPage()->list;
+                         }}};
+    for (const Way &way : ways) {
+        SCOPED_TRACE(way.name);
+        FunctionDialog &d = open(5);
+        ChannelPage &p = *d.channelPage();
+        QWindow *window = d.windowHandle();
+        ASSERT_NE(window, nullptr);
+        // Channel 5's check box, where the chosen page shows a row of its list.
+        QListWidget *checks = p.checkList;
+        const QRect row = checks->visualItemRect(checks->item(4));
+        const QPoint checkBox = checks->viewport()->mapTo(&d, QPoint(row.left() + 8, row.center().y()));
+        QListWidget *list = way.leave(d);
+        ASSERT_TRUE(list->indexAt(list->viewport()->mapFrom(&d, checkBox)).isValid());
+        engine.calls.clear();
+
+        QTest::mouseDClick(window, Qt::LeftButton, {}, checkBox);
+        EXPECT_EQ(d.currentTab(), FunctionTab::Channels) << "the first click chose and went back";
+        EXPECT_TRUE(p.rowChecked(4));
+        EXPECT_FALSE(engine.received(MDRV_MUTE_CHANNEL, 4));
+        EXPECT_FALSE(closed());
+
+        // A click of its own there is the check box's.
+        QTest::mouseClick(window, Qt::LeftButton, {}, checkBox);
+        EXPECT_FALSE(p.rowChecked(4));
+        EXPECT_TRUE(engine.received(MDRV_MUTE_CHANNEL, 4));
+    }
 }
 
 TEST_F(ChannelPageTest, KnobsMoveOnlyOnCheckedRowsInsideTheirRange) {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "channel_page.h"
+#include "choice_list.h"
 #include "controller_list.h"
 #include "function_dialog.h"
 
@@ -21,7 +22,13 @@ ControllerPage::ControllerPage(FunctionDialog &dialog) : dialog_(dialog) {
     for (const char *text : kTargetTexts)
         targetBox->addItem(QString::fromUtf8(text));
     PlaceOnSheet(targetBox, 6, 6, 170, 22);
-    list = new QListWidget(this);
+    auto *choices = new ChoiceList(this);
+    // The arrow keys choose as a click does; for a channel a click also leaves for the channel page,
+    // which a key stepping through the list must not do.
+    choices->movedByKey = [this](int row) {
+        if (target() != kChannel) clickRow(row);
+    };
+    list = choices;
     for (const ControllerRow &row : kControllerList)
         list->addItem(QString::fromUtf8(row.text));
     PlaceOnSheet(list, 6, 32, 170, 234);
@@ -91,6 +98,7 @@ void ControllerPage::clickRow(int row) {
     store(t, kControllerList[row].number);
     if (t == kChannel) {
         dialog_.showTab(FunctionTab::Channels, FunctionSize::kChannels);
+        dialog_.swallowSecondClick();
         dialog_.channelPage()->refreshLabels();
     }
 }

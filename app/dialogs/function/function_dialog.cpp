@@ -1,6 +1,7 @@
 #include "function_dialog.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QStackedWidget>
 
@@ -9,9 +10,11 @@
 #include "controller_page.h"
 #include "function_page.h"
 #include "key_map_page.h"
+#include "page_keys.h"
 #include "resource_library.h"
 #include "save_page.h"
 #include "scale_page.h"
+#include "second_click_guard.h"
 #include "skin.h"
 #include "voice_page.h"
 
@@ -72,6 +75,8 @@ FunctionDialog::FunctionDialog(FunctionContext context, QWidget *parent)
           static_cast<QWidget *>(controllers_)})
         container_->addWidget(page);
 
+    keys_ = std::make_unique<PageKeys>(*this);
+    secondClick_ = std::make_unique<SecondClickGuard>(*this);
     keyMap_->fillChoiceLists();
     loadBackground();
     if (!context_.program.settings.exists()) context_.program.settings.createEmpty();
@@ -100,6 +105,31 @@ void FunctionDialog::showTab(FunctionTab tab, QSize outer) {
     setWindowTitle(QString::fromUtf8(captionOf(tab)));
     outerSize_ = outer;
     resize(outer.width() - kFrameWidth, outer.height() - kFrameHeight);
+}
+
+QAbstractButton *FunctionDialog::mainButton() const {
+    switch (currentTab()) {
+        case FunctionTab::Accomp:
+            return accomp_->okButton;
+        case FunctionTab::Save:
+            // The options view lies below the main view; the container moves up to show it.
+            return containerTop() == kPageContainerTop ? save_->saveButton : save_->optionsOkButton;
+        case FunctionTab::KeyMap:
+            return keyMap_->okButton;
+        case FunctionTab::Scale:
+            return scale_->okButton;
+        case FunctionTab::Voice:
+            return voice_->okButton;
+        case FunctionTab::Channels:
+            return channels_->okButton;
+        case FunctionTab::Controllers:
+            return controllers_->okButton;
+    }
+    return nullptr;
+}
+
+void FunctionDialog::swallowSecondClick() {
+    secondClick_->arm();
 }
 
 FunctionTab FunctionDialog::currentTab() const {

@@ -4,9 +4,11 @@
 // that the program-wide `functionPage` names at creation.
 #include <QDialog>
 #include <QSize>
+#include <memory>
 
 #include "function_context.h"
 
+class QAbstractButton;
 class QLabel;
 class QStackedWidget;
 
@@ -19,6 +21,8 @@ class ScalePage;
 class VoicePage;
 class ChannelPage;
 class ControllerPage;
+class PageKeys;
+class SecondClickGuard;
 
 // Outer sizes (width × height, frame included) of the pages as shown.
 namespace FunctionSize {
@@ -53,6 +57,11 @@ class FunctionDialog : public QDialog {
     int containerTop() const;
     void setContainerTop(int top);
     bool hasBackground() const;
+    // The button Enter presses on the page shown.
+    QAbstractButton *mainButton() const;
+    // The click being handled replaced the page under the mouse: the second click of a double-click
+    // lands nowhere.
+    void swallowSecondClick();
 
     AccompPage *accompPage() const { return accomp_; }
     SavePage *savePage() const { return save_; }
@@ -88,6 +97,8 @@ class FunctionDialog : public QDialog {
     VoicePage *voice_ = nullptr;
     ChannelPage *channels_ = nullptr;
     ControllerPage *controllers_ = nullptr;
+    std::unique_ptr<PageKeys> keys_;
+    std::unique_ptr<SecondClickGuard> secondClick_;
 };
 
 // Page widgets lay their controls out in sheet coordinates: the client-area position they show at

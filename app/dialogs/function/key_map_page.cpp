@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "choice_list.h"
 #include "function_dialog.h"
 #include "key_list.h"
 #include "key_map_file.h"
@@ -25,6 +26,13 @@ bool sameFile(const QString &a, const QString &b) {
     return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }
 
+// The arrow keys choose as the mouse does: moving in the key list refreshes the other three lists.
+ChoiceList *choiceList(QWidget *parent, std::function<void(int row)> choose) {
+    auto *list = new ChoiceList(parent);
+    list->movedByKey = std::move(choose);
+    return list;
+}
+
 void selectRowOrNone(QListWidget *list, int row) {
     list->setCurrentRow(row >= 0 && row < list->count() ? row : -1);
     if (list->currentRow() < 0) list->clearSelection();
@@ -40,17 +48,17 @@ KeyMapPage::KeyMapPage(FunctionDialog &dialog) : dialog_(dialog) {
     auto *pitches = new QGroupBox(QStringLiteral("所属的音阶"), this);
     PlaceOnSheet(pitches, 328, 2, 150, 262);
 
-    keyList = new QListWidget(this);
+    keyList = choiceList(this, [this](int row) { selectKey(row); });
     PlaceOnSheet(keyList, 10, 20, 100, 238);
     for (const MappableKey &key : kKeyList)
         keyList->addItem(QString::fromUtf8(key.label));
-    functionList = new QListWidget(this);
+    functionList = choiceList(this, [this](int row) { selectFunction(row); });
     PlaceOnSheet(functionList, 114, 20, 54, 238);
     for (int row = 0; row < kFunctionRowCount; ++row)
         functionList->addItem(QString::fromUtf8(FunctionRowText(row)));
-    programList = new QListWidget(this);
+    programList = choiceList(this, [this](int row) { selectProgram(row); });
     PlaceOnSheet(programList, 184, 20, 134, 238);
-    pitchList = new QListWidget(this);
+    pitchList = choiceList(this, [this](int row) { selectPitch(row); });
     PlaceOnSheet(pitchList, 334, 20, 138, 238);
     // Four columns of note names, scrolled sideways.
     pitchList->setFlow(QListView::TopToBottom);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "channel_page.h"
+#include "choice_list.h"
 #include "function_dialog.h"
 #include "voice_list.h"
 
@@ -28,7 +29,13 @@ VoicePage::VoicePage(FunctionDialog &dialog) : dialog_(dialog) {
     for (const char *text : kTargetTexts)
         targetBox->addItem(QString::fromUtf8(text));
     PlaceOnSheet(targetBox, 6, 6, 170, 22);
-    programList = new QListWidget(this);
+    auto *choices = new ChoiceList(this);
+    // The arrow keys choose as a click does; for a channel a click also leaves for the channel page,
+    // which a key stepping through the list must not do.
+    choices->movedByKey = [this](int row) {
+        if (target() != kChannel) clickProgram(row);
+    };
+    programList = choices;
     for (int p = 0; p < kVoiceCount; ++p)
         programList->addItem(QString::fromStdString(VoiceListRow(p)));
     PlaceOnSheet(programList, 6, 32, 170, 234);
@@ -100,6 +107,7 @@ void VoicePage::clickProgram(int program) {
     } else if (t == kChannel) {
         ChannelPage *channels = dialog_.channelPage();
         dialog_.showTab(FunctionTab::Channels, FunctionSize::kChannels);
+        dialog_.swallowSecondClick();
         channels->applyProgram(program);
     } else if (t == kChord1 || t == kChord2) {
         if (uint8_t *byte = chordVoiceByte(t)) *byte = static_cast<uint8_t>(program);
