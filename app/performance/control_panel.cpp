@@ -83,6 +83,20 @@ void SetPanelMode(Performance &p, int mode) {
     p.panel.modeMarker.top = p.layout.values[kModeMarkerTop1 + mode - 1];
 }
 
+bool PlacePanelMarkers(Performance &p) {
+    const int mode = p.panel.mode;
+    if (mode < kPanelModeVoice || mode > kPanelModeAccomp) return false;
+    const bool hidden = p.panel.modeMarker.left == kHiddenMarkerLeft;
+    moveCellMarker(p, p.panel.cell[mode]);
+    p.panel.modeMarker.left = p.layout[kModeMarkerLeft];
+    p.panel.modeMarker.top = p.layout.values[kModeMarkerTop1 + mode - 1];
+    if (hidden) {
+        p.panel.cellMarker.left = kHiddenMarkerLeft;
+        p.panel.modeMarker.left = kHiddenMarkerLeft;
+    }
+    return true;
+}
+
 void ClickPanel(Performance &p, int x, int y) {
     const int c = x / p.layout[kPanelCellWidth] + (y / p.layout[kPanelCellHeight] == 1 ? kCellsPerRow : 0);
     if (c < 0 || c >= kCellCount) return;

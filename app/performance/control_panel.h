@@ -16,6 +16,9 @@ constexpr int kPanelMarkersHidden = 5;
 // Function dialog pages opened from here.
 
 void SetPanelMode(Performance &p, int mode);
+// After a layout change: the markers on the current mode and cell in the layout in force; hidden
+// markers stay hidden. False, placing nothing, before a mode is set.
+bool PlacePanelMarkers(Performance &p);
 void ClickPanel(Performance &p, int x, int y);
 void DoubleClickPanel(Performance &p);
 

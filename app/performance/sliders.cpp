@@ -76,6 +76,10 @@ int NormalThumb(bool enlarged, int thumb) {
     return enlarged ? (2 * thumb + 1) / 3 : thumb;
 }
 
+int EnlargedThumb(int normalThumb) {
+    return normalThumb * 3 / 2;
+}
+
 int SongVelocityScale(int normalThumbTop) {
     return byteValue((kNormalVerticalEnd - normalThumbTop) / 3 + 2);
 }

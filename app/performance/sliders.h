@@ -30,6 +30,9 @@ SliderValues SliderValuesFor(const LayoutTables &layout, const std::array<int, k
 
 // The normal layout's thumb position for a thumb position of the layout in force.
 int NormalThumb(bool enlarged, int thumb);
+// The enlarged layout's thumb position for a normal one: the place NormalThumb brings back to it, so a
+// thumb sends the same value in both layouts and returns to its place when the window shrinks.
+int EnlargedThumb(int normalThumb);
 // The song-volume slider's velocity scale and the performance-volume slider's keyboard velocity, for
 // a vertical thumb's top in the normal layout.
 int SongVelocityScale(int normalThumbTop);

@@ -5,6 +5,7 @@
 
 #include "program.h"
 #include "skin.h"
+#include "sliders.h"
 
 namespace Layout {
 namespace {
@@ -30,6 +31,37 @@ void setFontSize(QWidget *w, int points) {
     QFont font = w->font();
     font.setPointSize(points);
     w->setFont(font);
+}
+
+// The controls whose bounds the layout scales, but for the thumbs and the panel markers: those follow
+// their slider values and panel cells, which may change while the window is enlarged.
+std::vector<QWidget *> scaledControls(const MainWindowControls &c) {
+    std::vector<QWidget *> controls;
+    for (QWidget *w : c.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!w->isWindow() && w != c.overlayImages[13] && w != c.overlayImages[14]) controls.push_back(w);
+    controls.insert(controls.end(), c.controllerGauges.begin(), c.controllerGauges.end());
+    controls.push_back(c.songProgress);
+    return controls;
+}
+
+void keepNormalBounds(MainWindowControls &c) {
+    c.normalLayout.clear();
+    for (QWidget *w : scaledControls(c))
+        c.normalLayout.push_back({w, w->geometry(), QRect()});
+}
+
+void noteEnlargedBounds(MainWindowControls &c) {
+    for (MainWindowControls::KeptBounds &kept : c.normalLayout)
+        kept.enlarged = kept.control->geometry();
+}
+
+// The controls still where enlarging put them, with their normal bounds; one moved since keeps the
+// place shrinking computes for it.
+std::vector<MainWindowControls::KeptBounds> unmovedSinceEnlarged(const MainWindowControls &c) {
+    std::vector<MainWindowControls::KeptBounds> unmoved;
+    for (const MainWindowControls::KeptBounds &kept : c.normalLayout)
+        if (kept.control->geometry() == kept.enlarged) unmoved.push_back(kept);
+    return unmoved;
 }
 
 void fitProgressGauge(MainWindowControls &c) {
@@ -59,6 +91,7 @@ void enlarge(Program &p) {
     MainWindowControls &c = p.controls;
     QWidget *window = c.window;
     RepaintAfterChange repaint(window);
+    keepNormalBounds(c);
 
     const QSize size(enlargeValue(window->width()), enlargeValue(window->height()));
     window->resize(size);
@@ -74,9 +107,9 @@ void enlarge(Program &p) {
     c.windowButtons->setGeometry(615, 15, 42, 14);
 
     for (ImageControl *thumb : c.verticalThumbs)
-        thumb->setBoundsRect(0, enlargeValue(thumb->y()), 21, 15);
+        thumb->setBoundsRect(0, piano::EnlargedThumb(thumb->y()), 21, 15);
     for (ImageControl *thumb : c.horizontalThumbs)
-        thumb->setBoundsRect(enlargeValue(thumb->x()), 0, 15, 21);
+        thumb->setBoundsRect(piano::EnlargedThumb(thumb->x()), 0, 15, 21);
 
     p.hooks.enlargeKeyboardTables();
 
@@ -123,12 +156,14 @@ void enlarge(Program &p) {
     Skin::applyFlatButtons(p, p.defaultLibrary.holds("Flig") ? 1 : 0);
 
     fitProgressGauge(c);
+    noteEnlargedBounds(c);
 }
 
 void shrink(Program &p) {
     MainWindowControls &c = p.controls;
     QWidget *window = c.window;
     RepaintAfterChange repaint(window);
+    const std::vector<MainWindowControls::KeptBounds> restorable = unmovedSinceEnlarged(c);
     window->move(window->pos() + kEnlargeShift);
     p.state.enlarged = false;
 
@@ -153,12 +188,12 @@ void shrink(Program &p) {
     c.progressPanel->setGeometry(268, 57, 143, 11);
     for (int i = 0; i < 4; ++i) {
         ImageControl *thumb = c.verticalThumbs[i];
-        int top = shrinkValue(thumb->y());
+        int top = piano::NormalThumb(true, thumb->y());
         if (i == 3) top = std::max(top, 1);  // keyboard volume
         thumb->setBoundsRect(0, top, 11, 14);
     }
     for (ImageControl *thumb : c.horizontalThumbs)
-        thumb->setBoundsRect(shrinkValue(thumb->x()), 0, 14, 11);
+        thumb->setBoundsRect(piano::NormalThumb(true, thumb->x()), 0, 15, 11);
 
     p.hooks.shrinkKeyboardTables();
 
@@ -197,6 +232,9 @@ void shrink(Program &p) {
     c.litKeys->setGeometry(11, 130, 421, 75);
 
     fitProgressGauge(c);
+    for (const MainWindowControls::KeptBounds &kept : restorable)
+        kept.control->setGeometry(kept.normal);
+    c.normalLayout.clear();
 }
 
 void toggle(Program &p) {

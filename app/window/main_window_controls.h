@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <array>
 #include <map>
+#include <vector>
 
 #include "gauge.h"
 #include "image_control.h"
@@ -77,6 +78,14 @@ struct MainWindowControls {
 
     QMenu *popupMenu = nullptr;
     std::map<QString, QAction *> menuItems;  // by form name: "N2", "N5", ...
+
+    // While the window is enlarged: the bounds each control had in the normal layout and was given in
+    // the enlarged one. Scaling back cannot recover the odd pixels that enlarging dropped.
+    struct KeptBounds {
+        QWidget *control;
+        QRect normal, enlarged;
+    };
+    std::vector<KeptBounds> normalLayout;
 
     // All nine slider and gauge panels, Panel1..Panel9 in order.
     std::array<QFrame *, 9> numberedPanels() const;

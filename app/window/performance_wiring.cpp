@@ -98,6 +98,8 @@ void PerformanceWiring::showBeat(int beat) {
 
 void PerformanceWiring::scaleKeyboardTables(bool enlarged) {
     ScaleKeyboardTables(perf_.layout, enlarged);
+    // Scaling the markers' bounds down would lose the odd pixels of their places: take them anew.
+    if (PlacePanelMarkers(perf_)) showPanel();
 }
 
 void PerformanceWiring::engineMessage(uint32_t message, uint32_t wparam, uint32_t lparam) {

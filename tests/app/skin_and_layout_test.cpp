@@ -95,6 +95,7 @@ TEST(Layout, EnlargeClampsAtTheScreenCornerAndShrinkMovesBack) {
     run.show();
     MainWindowControls &c = run.controls();
     run.window().move(50, 20);
+    const QRect thirdLamp = c.overlayImages[11]->geometry();
 
     Layout::enlarge(run.program());
     EXPECT_TRUE(run.program().state.enlarged);
@@ -126,12 +127,12 @@ TEST(Layout, EnlargeClampsAtTheScreenCornerAndShrinkMovesBack) {
     EXPECT_EQ(c.verticalThumbs[0]->geometry(), QRect(0, 8, 11, 14));
     EXPECT_EQ(c.controllerButtons[1]->geometry(), QRect(38, 41, 27, 15));
     EXPECT_EQ(c.modeButtons[0]->geometry(), QRect(92, 78, 27, 15));
-    EXPECT_EQ(c.overlayImages[11]->geometry(), QRect(269, 114, 8, 6));
+    EXPECT_EQ(c.overlayImages[11]->geometry(), thirdLamp);
     const int gaugeLefts[] = {1, 28, 55, 81};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(c.controllerGauges[i]->x(), gaugeLefts[i]);
     EXPECT_EQ(c.valueBar->maximum(), 100);
-    EXPECT_EQ(c.displayLine3->geometry(), QRect(132, 76, 97, 15));
+    EXPECT_EQ(c.displayLine3->geometry(), QRect(133, 76, 97, 15));
     EXPECT_EQ(colourAt(c.background->picture()), colourOf("B0"));
     EXPECT_EQ(colourAt(c.keyboardPicture->picture()), colourOf("BEIFENB13"));
     // The skin load after a shrink brings the about and panel pictures back whatever the option says.
@@ -285,4 +286,84 @@ TEST(Layout, ASavedPositionOffEveryScreenIsPulledIntoThePrimaryArea) {
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(available.contains(run.window().geometry())) << run.window().x() << "," << run.window().y();
     run.window().shutdown();
+}
+
+namespace {
+struct PlacedControl {
+    QWidget *control;
+    QRect bounds;
+    bool operator==(const PlacedControl &) const = default;
+};
+
+std::vector<PlacedControl> everyControlsBounds(QWidget &window) {
+    std::vector<PlacedControl> placed;
+    for (QWidget *w : window.findChildren<QWidget *>())
+        if (!w->isWindow()) placed.push_back({w, w->geometry()});
+    return placed;
+}
+
+// What the sliders send on the next tick.
+std::vector<EngineCommand> sliderValuesSent(RunningWindow &run) {
+    run.engine.calls.clear();
+    run.program().hooks.sendSliders();
+    return run.engine.commands();
+}
+}  // namespace
+
+// Enlarging drops the odd pixel of every odd place; shrinking must not lose it: after a round trip every
+// control, thumb and marker is where it was, and the thumbs send in the enlarged layout what they sent
+// in the normal one (the accompaniment keeps its tempo and pitch).
+TEST(Layout, ARoundTripThroughTheEnlargedLayoutPutsEveryControlBack) {
+    struct Case {
+        const char *name;
+        std::array<int, 7> thumbs;     // four vertical tops, then three horizontal lefts
+        int effectCellChosenEnlarged;  // -1: none
+    } cases[] = {
+        {"first-start places", {8, 8, 8, 8, 8, 16, 24}, -1},
+        {"odd places", {9, 13, 25, 7, 29, 17, 3}, -1},
+        {"track ends", {1, 26, 1, 26, 1, 30, 1}, -1},
+        {"a cell chosen while enlarged", {11, 8, 15, 8, 21, 16, 24}, 4},
+    };
+    for (const Case &test : cases) {
+        SCOPED_TRACE(test.name);
+        Installation installation;
+        RunningWindow run(installation);
+        ASSERT_TRUE(run.start());
+        run.show();
+        MainWindowControls &c = run.controls();
+        for (int i = 0; i < 4; ++i)
+            c.verticalThumbs[i]->move(0, test.thumbs[i]);
+        for (int i = 0; i < 3; ++i)
+            c.horizontalThumbs[i]->move(test.thumbs[4 + i], 0);
+        run.program().hooks.setPanelMode(2);
+        const std::vector<PlacedControl> normal = everyControlsBounds(run.window());
+        const std::vector<EngineCommand> sent = sliderValuesSent(run);
+
+        Layout::enlarge(run.program());
+        EXPECT_EQ(sliderValuesSent(run), sent);
+        if (test.effectCellChosenEnlarged >= 0) {
+            const QPoint cell(test.effectCellChosenEnlarged * 27 + 2, 5);
+            sendMouse(c.controlPanel, QEvent::MouseButtonPress, cell, Qt::LeftButton, Qt::LeftButton);
+            sendMouse(c.controlPanel, QEvent::MouseButtonRelease, cell, Qt::LeftButton, Qt::NoButton);
+        }
+        Layout::shrink(run.program());
+
+        EXPECT_EQ(sliderValuesSent(run), sent);
+        const std::vector<PlacedControl> back = everyControlsBounds(run.window());
+        ASSERT_EQ(back.size(), normal.size());
+        for (std::size_t i = 0; i < normal.size(); ++i) {
+            if (normal[i].control == c.overlayImages[13] && test.effectCellChosenEnlarged >= 0) continue;
+            EXPECT_EQ(back[i], normal[i])
+                << normal[i].control->metaObject()->className() << " "
+                << normal[i].control->objectName().toStdString() << " was at " << normal[i].bounds.x() << ","
+                << normal[i].bounds.y() << " " << normal[i].bounds.width() << "x" << normal[i].bounds.height()
+                << ", is at " << back[i].bounds.x() << "," << back[i].bounds.y() << " "
+                << back[i].bounds.width() << "x" << back[i].bounds.height();
+        }
+        // The cell chosen while enlarged is marked where the normal layout marks it.
+        if (test.effectCellChosenEnlarged >= 0) {
+            EXPECT_EQ(c.overlayImages[13]->pos(), QPoint(215, 101));
+        }
+        run.window().shutdown();
+    }
 }

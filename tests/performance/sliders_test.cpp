@@ -75,11 +75,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SliderValues, AreTheSameInBothLayoutsForTheSamePlaceOfTheThumb) {
     LayoutTables normal, enlarged;
     ScaleKeyboardTables(enlarged, true);
-    for (int thumb = 0; thumb <= 30; thumb += 2) {
+    for (int thumb = 0; thumb <= 30; ++thumb) {
         std::array<int, kSliderCount> placed;
         placed.fill(thumb);
         std::array<int, kSliderCount> scaled;
-        scaled.fill(EnlargeScale(thumb));
+        scaled.fill(EnlargedThumb(thumb));
         const SliderValues a = SliderValuesFor(normal, placed), b = SliderValuesFor(enlarged, scaled);
         EXPECT_EQ(std::tie(a.volume, a.songVelocity, a.accompVelocity, a.keyboardVelocity, a.accompSpeed,
                            a.accompBend, a.accompController),
