@@ -125,7 +125,7 @@ void CompositionRoot::connectParts() {
     ph.fileExists = [](const std::string &path) {
         return QFileInfo(QFile::decodeName(path.c_str())).isFile();  // a folder is no pattern
     };
-    ph.startVolumeControl = [] { ContextMenu::openVolumeControl(); };
+    ph.startVolumeControl = [&p] { ContextMenu::openVolumeControl(p); };
     ph.refreshChannelsSoon = [&p](int ticks) { p.state.refreshChannelsSoon(ticks); };
     ph.functionDialogExists = [&dialog] { return dialog.exists(); };
     ph.refillChannelPage = [&dialog] {

@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cstdio>
+
+#include <unistd.h>
 
 #include "display_view.h"
 #include "function_page.h"
@@ -26,6 +29,20 @@ constexpr int kClientHeight = 210;
 
 bool fileExists(const QString &path) {
     return QFileInfo(path).isFile();
+}
+
+// Start-up cannot go on: the reason goes to stderr, and to a message box when nobody reads a terminal
+// (a start from the desktop's menu), so the program never just vanishes.
+bool endWithReason(Program &p, const QString &text) {
+    std::fprintf(stderr, "piano: %s\n", qPrintable(text));
+    if (!::isatty(STDERR_FILENO))
+        p.dialogs.messageBox(text, QStringLiteral("Piano"), NW_MB_OK | NW_MB_ICONERROR);
+    return false;
+}
+
+bool endWithMissingFile(Program &p, const char *file) {
+    return endWithReason(p, QStringLiteral("没有找到 %1 或不能读取它,请重新安装本程序!")
+                                .arg(QDir(p.state.paths.installDir).filePath(QString::fromUtf8(file))));
 }
 
 void showError(Program &p, const char *text) {
@@ -147,17 +164,20 @@ bool runCreate(Program &p) {
         showError(p, kNotInstalledMessage);
         return false;
     }
+    if (!QFileInfo(*installDir).isDir())
+        return endWithReason(p, QStringLiteral("安装文件夹 %1 不存在,请重新安装本程序!").arg(*installDir));
     QDir::setCurrent(*installDir);
     state.paths = ProgramPaths::under(*installDir);
     p.settings = SettingsFile(state.paths.settingsFile);
 
-    if (!loadDefaultLibrary(p)) return false;
-    if (!loadSkinLibrary(p)) return false;
+    if (!loadDefaultLibrary(p)) return endWithMissingFile(p, "BeiFen.dat");
+    if (!loadSkinLibrary(p)) return endWithMissingFile(p, "resource.skn");
     const QString enginePath = state.paths.installDir + "/libnotewire.so";
-    if (!fileExists(enginePath) || !p.engineLibrary.load(enginePath)) return false;
+    if (!fileExists(enginePath) || !p.engineLibrary.load(enginePath))
+        return endWithMissingFile(p, "libnotewire.so");
 
     createOverlayImages(c);
-    if (!p.bindEngine(p.engineLibrary, p.engine)) return false;
+    if (!p.bindEngine(p.engineLibrary, p.engine)) return endWithMissingFile(p, "libnotewire.so");
     p.engine.host = &p.host;
 
     try {

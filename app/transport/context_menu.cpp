@@ -69,13 +69,31 @@ void openHelp(Program &p) {
     HelpPage::open(p);
 }
 
-void openVolumeControl() {
-    // The desktop's mixer where one is installed, else the console mixer in a terminal.
-    if (!QStandardPaths::findExecutable("pavucontrol").isEmpty()) {
-        launcher->startDetached("pavucontrol", {});
-        return;
+bool Launcher::available(const QString &program) {
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+void openVolumeControl(Program &p) {
+    // The sound server's mixer, then the desktop's own sound settings (GNOME, KDE), then the console
+    // mixer in a terminal: the first that is installed and starts.
+    struct Mixer {
+        const char *program;
+        QStringList arguments;
+        const char *needs;  // a second program the command runs
+    };
+    const Mixer mixers[] = {
+        {"pavucontrol", {}, nullptr},
+        {"gnome-control-center", {"sound"}, nullptr},
+        {"systemsettings", {"kcm_pulseaudio"}, nullptr},
+        {"x-terminal-emulator", {"-e", "alsamixer"}, "alsamixer"},
+    };
+    for (const Mixer &m : mixers) {
+        if (!launcher->available(m.program) || (m.needs && !launcher->available(m.needs))) continue;
+        if (launcher->startDetached(m.program, m.arguments)) return;
     }
-    launcher->startDetached("x-terminal-emulator", {"-e", "alsamixer"});
+    p.dialogs.messageBox(QStringLiteral("不能打开系统音量控制:没有找到 pavucontrol、桌面的声音设置或终端里的 "
+                                        "alsamixer。\n请安装 pavucontrol。"),
+                         QStringLiteral("系统音量"), NW_MB_OK | NW_MB_ICONWARNING);
 }
 
 void wire(Program &p) {
@@ -98,7 +116,7 @@ void wire(Program &p) {
         openFunctionPage(*program, piano::kPageControllers, false);
     });
     connectItem(p, "N11", [program] { openFunctionPage(*program, piano::kPageKeyMap, false); });
-    connectItem(p, "N22", [] { openVolumeControl(); });
+    connectItem(p, "N22", [program] { openVolumeControl(*program); });
     connectItem(p, "N23", [program] {
         program->hooks.setControllerTarget(5);
         program->engine.call(MDRV_USER_PROGRAMS);

@@ -17,7 +17,8 @@ void newBuffer(Program &program);
 void saveBuffer(Program &program);
 // The help page in the desktop's viewer, or a message when it is missing.
 void openHelp(Program &program);
-void openVolumeControl();
+// The system's volume control; a message when none can be started.
+void openVolumeControl(Program &program);
 
 // Connects every item of the menu to its action.
 void wire(Program &program);
@@ -27,6 +28,7 @@ struct Launcher {
     virtual ~Launcher() = default;
     virtual bool openUrl(const QString &localFile);
     virtual bool startDetached(const QString &program, const QStringList &arguments);
+    virtual bool available(const QString &program);
 };
 void setLauncher(Launcher *launcher);
 Launcher &currentLauncher();

@@ -133,17 +133,26 @@ TEST(StartUp, ADefaultPicturesReplacementThatHoldsNoneFallsBackToTheShippedOnes)
     }
 }
 
-TEST(StartUp, AMissingLibraryEndsTheProgramWithoutWritingAnything) {
+TEST(StartUp, AMissingLibraryEndsTheProgramWithoutWritingAnythingButSaysWhy) {
+    // The tests' stderr is no terminal, as for a start from the desktop's menu: a message box says why.
     for (const char *missing : {"BeiFen.dat", "resource.skn", "libnotewire.so"}) {
         Installation installation;
         QFile::remove(installation.path(missing));
         const QStringList before = installation.filesInDir();
         RunningWindow run(installation);
         EXPECT_FALSE(run.start()) << missing;
-        EXPECT_TRUE(run.dialogs.boxes.empty()) << missing;
+        ASSERT_EQ(run.dialogs.boxes.size(), 1u) << missing;
+        EXPECT_TRUE(run.dialogs.boxes[0].text.contains(installation.path(missing))) << missing;
         EXPECT_EQ(installation.filesInDir(), before) << missing;
         EXPECT_TRUE(installation.captureEvents().isEmpty()) << missing;
     }
+    Installation installation;
+    QDir(installation.dir()).removeRecursively();  // the recorded folder was removed
+    RunningWindow run(installation);
+    EXPECT_FALSE(run.start());
+    ASSERT_EQ(run.dialogs.boxes.size(), 1u);
+    EXPECT_TRUE(run.dialogs.boxes[0].text.contains("不存在"));
+    EXPECT_FALSE(QDir(installation.dir()).exists()) << "nothing is created in its place";
 }
 
 TEST(StartUp, AnEngineFileThatIsNotALibraryEndsTheProgramQuietly) {

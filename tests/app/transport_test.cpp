@@ -194,4 +194,39 @@ TEST_F(TransportTest, MenuOpensPagesAndHelp) {
     ContextMenu::setLauncher(nullptr);
 }
 
+TEST_F(TransportTest, SystemVolumeTriesEachMixerAndSaysWhenNoneStarts) {
+    struct ScriptedLauncher : ContextMenu::Launcher {
+        QStringList installed, refusing, started;
+        bool available(const QString &program) override { return installed.contains(program); }
+        bool startDetached(const QString &program, const QStringList &arguments) override {
+            if (refusing.contains(program)) return false;
+            started << (program + " " + arguments.join(' ')).trimmed();
+            return true;
+        }
+    };
+    struct Case {
+        QStringList installed, refusing;
+        QString started;  // empty: a message instead
+    } cases[] = {
+        {{"pavucontrol", "gnome-control-center"}, {}, "pavucontrol"},
+        {{"gnome-control-center"}, {}, "gnome-control-center sound"},
+        {{"pavucontrol", "systemsettings"}, {"pavucontrol"}, "systemsettings kcm_pulseaudio"},
+        {{"x-terminal-emulator", "alsamixer"}, {}, "x-terminal-emulator -e alsamixer"},
+        {{"x-terminal-emulator"}, {}, ""},
+        {{}, {}, ""},
+    };
+    for (const Case &c : cases) {
+        ScriptedLauncher launcher;
+        launcher.installed = c.installed;
+        launcher.refusing = c.refusing;
+        ContextMenu::setLauncher(&launcher);
+        dialogs.boxes.clear();
+        controls().menuItems.at("N22")->trigger();
+        ContextMenu::setLauncher(nullptr);
+        EXPECT_EQ(launcher.started, c.started.isEmpty() ? QStringList{} : QStringList{c.started})
+            << c.installed.join(',').toStdString();
+        EXPECT_EQ(dialogs.boxes.size(), c.started.isEmpty() ? 1u : 0u) << c.installed.join(',').toStdString();
+    }
+}
+
 }  // namespace
