@@ -1,5 +1,6 @@
 #include "dialog_service.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -9,13 +10,11 @@
 
 namespace {
 
-// Windows-style filters ("名称|*.a;*.b") become Qt's ("名称 (*.a *.b)").
-QString qtFilter(const QString &filter) {
-    const QStringList parts = filter.split('|');
-    QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        out << QString("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(';', ' '));
-    return out.isEmpty() ? filter : out.join(";;");
+// The window the user is in: a dialog opened from another dialog sits over that one.
+QWidget *windowInUse(QWidget *fallback) {
+    if (QWidget *modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget *active = QApplication::activeWindow()) return active;
+    return fallback;
 }
 
 QMessageBox::Icon iconFor(uint32_t style) {
@@ -35,13 +34,29 @@ QMessageBox::Icon iconFor(uint32_t style) {
 
 }  // namespace
 
+QString qtFileFilter(const QString &filter) {
+    const QStringList parts = filter.split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i].trimmed();
+        // A name that already shows its patterns would show them twice.
+        if (name.endsWith(')') && name.contains('(')) name = name.left(name.lastIndexOf('(')).trimmed();
+        QStringList patterns;
+        for (const QString &pattern : parts[i + 1].split(';', Qt::SkipEmptyParts))
+            for (const QString &variant : {pattern.toLower(), pattern.toUpper()})
+                if (!patterns.contains(variant)) patterns << variant;
+        out << QString("%1 (%2)").arg(name, patterns.join(' '));
+    }
+    return out.isEmpty() ? filter : out.join(";;");
+}
+
 int32_t QtDialogService::messageBox(const QString &text, const QString &caption, uint32_t style) {
     if (quiet_) {
         // Nobody may be there to answer: the text goes to stderr, and a question is answered No.
         std::fprintf(stderr, "piano: %s: %s\n", qPrintable(caption), qPrintable(text));
         return (style & 0x0F) == NW_MB_OK ? NW_IDOK : NW_IDNO;
     }
-    QMessageBox box(iconFor(style), caption, text, QMessageBox::NoButton, parent_);
+    QMessageBox box(iconFor(style), caption, text, QMessageBox::NoButton, windowInUse(parent_));
     switch (style & 0x0F) {
         case NW_MB_YESNO:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -67,17 +82,17 @@ int32_t QtDialogService::messageBox(const QString &text, const QString &caption,
 
 QStringList QtDialogService::openFiles(const QString &folder, const QString &filter) {
     if (quiet_) return {};
-    return QFileDialog::getOpenFileNames(parent_, QString(), folder, qtFilter(filter));
+    return QFileDialog::getOpenFileNames(windowInUse(parent_), QString(), folder, qtFileFilter(filter));
 }
 
 QString QtDialogService::saveFile(const QString &folder, const QString &filter) {
     if (quiet_) return {};
     // The caller asks about an existing file itself, once it knows the final name with its extension.
-    return QFileDialog::getSaveFileName(parent_, QString(), folder, qtFilter(filter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(windowInUse(parent_), QString(), folder, qtFileFilter(filter),
+                                        nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 QColor QtDialogService::pickColour(const QColor &initial) {
     if (quiet_) return initial;
-    return QColorDialog::getColor(initial, parent_);
+    return QColorDialog::getColor(initial, windowInUse(parent_));
 }

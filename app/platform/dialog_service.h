@@ -26,7 +26,11 @@ class DialogService {
     virtual void setQuiet(bool) {}
 };
 
-// The real dialogs, parented to the given window.
+// A file filter as the program writes it ("名称|*.a;*.b") in Qt's form, each pattern in both cases and the
+// name without a pattern list of its own: "名称 (*.a *.A *.b *.B)".
+QString qtFileFilter(const QString &filter);
+
+// The real dialogs, over the window in use (else the given one).
 class QtDialogService : public DialogService {
   public:
     explicit QtDialogService(QWidget *parent = nullptr) : parent_(parent) {}

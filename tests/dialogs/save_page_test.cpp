@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStandardPaths>
 
 #include <csignal>
 #include <optional>
@@ -88,8 +89,14 @@ TEST_F(SavePageTest, TypeButtonsSwapOnlyLowerCaseEndings) {
 TEST_F(SavePageTest, BrowseUsesTheTypesFilterAndAppendsItsExtension) {
     SavePage &p = savePage();
     dialogs.fileAnswers = {{"/m/song.MID"}, {"/m/t.tkb"}, {}};
+    ASSERT_TRUE(p.nameField->text().isEmpty());
     EXPECT_TRUE(p.browse());
     EXPECT_EQ(dialogs.fileDialogs.back().filter, "标准MIDI文件 (*.mid)|*.MID");
+    // A first save starts in the user's music folder or home, not the installation folder.
+    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    EXPECT_TRUE(dialogs.fileDialogs.back().folder == music ||
+                dialogs.fileDialogs.back().folder == QDir::homePath())
+        << dialogs.fileDialogs.back().folder.toStdString();
     EXPECT_EQ(p.nameField->text(), "/m/song.MID.mid");
     p.chooseTake();
     EXPECT_TRUE(p.browse());

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 
 #include "function_dialog.h"
 
@@ -128,8 +129,10 @@ bool SavePage::browse() {
     FunctionContext &c = dialog_.context();
     const QString filter =
         takeType() ? QStringLiteral("伴奏文件 (*.tkb)|*.TKB") : QStringLiteral("标准MIDI文件 (*.mid)|*.MID");
-    const QString folder =
-        nameField->text().isEmpty() ? QString() : QFileInfo(nameField->text()).absolutePath();
+    // A new name starts in the user's music folder (else home), never the installation folder.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    if (!nameField->text().isEmpty()) folder = QFileInfo(nameField->text()).absolutePath();
     QString chosen = c.program.dialogs.saveFile(folder, filter);
     if (chosen.isEmpty()) return false;
     if (!chosen.endsWith(extension(), Qt::CaseSensitive)) chosen += extension();
