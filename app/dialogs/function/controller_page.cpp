@@ -8,6 +8,7 @@
 #include "choice_list.h"
 #include "controller_list.h"
 #include "function_dialog.h"
+#include "targeted_choices.h"
 
 namespace piano {
 namespace {
@@ -18,22 +19,17 @@ const char *const kTargetTexts[] = {"按钮1", "按钮2", "按钮3", "按钮4", 
 }  // namespace
 
 ControllerPage::ControllerPage(FunctionDialog &dialog) : dialog_(dialog) {
-    targetBox = new QComboBox(this);
+    QStringList targets, rows;
     for (const char *text : kTargetTexts)
-        targetBox->addItem(QString::fromUtf8(text));
-    PlaceOnSheet(targetBox, 6, 6, 170, 22);
-    auto *choices = new ChoiceList(this);
-    // The arrow keys choose as a click does; for a channel a click also leaves for the channel page,
-    // which a key stepping through the list must not do.
-    choices->movedByKey = [this](int row) {
-        if (target() != kChannel) clickRow(row);
-    };
-    list = choices;
+        targets << QString::fromUtf8(text);
     for (const ControllerRow &row : kControllerList)
-        list->addItem(QString::fromUtf8(row.text));
-    PlaceOnSheet(list, 6, 32, 170, 234);
-    okButton = new QPushButton(QStringLiteral("确定"), this);
-    PlaceOnSheet(okButton, 100, 272, 75, 25);
+        rows << QString::fromUtf8(row.text);
+    // For a channel a click also leaves for the channel page.
+    const TargetedChoices built = BuildTargetedChoices(
+        this, targets, rows, [this] { return target() == kChannel; }, [this](int row) { clickRow(row); });
+    targetBox = built.targetBox;
+    list = built.list;
+    okButton = built.okButton;
 
     connect(targetBox, &QComboBox::activated, this, &ControllerPage::changeTarget);
     connect(list, &QListWidget::itemClicked, this, [this](QListWidgetItem *i) { clickRow(list->row(i)); });

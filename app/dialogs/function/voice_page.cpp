@@ -7,6 +7,7 @@
 #include "channel_page.h"
 #include "choice_list.h"
 #include "function_dialog.h"
+#include "targeted_choices.h"
 #include "voice_list.h"
 
 namespace piano {
@@ -25,22 +26,18 @@ const char *const kTargetTexts[] = {"第1个八度区", "第2个八度区", "第
 }  // namespace
 
 VoicePage::VoicePage(FunctionDialog &dialog) : dialog_(dialog) {
-    targetBox = new QComboBox(this);
+    QStringList targets, voices;
     for (const char *text : kTargetTexts)
-        targetBox->addItem(QString::fromUtf8(text));
-    PlaceOnSheet(targetBox, 6, 6, 170, 22);
-    auto *choices = new ChoiceList(this);
-    // The arrow keys choose as a click does; for a channel a click also leaves for the channel page,
-    // which a key stepping through the list must not do.
-    choices->movedByKey = [this](int row) {
-        if (target() != kChannel) clickProgram(row);
-    };
-    programList = choices;
+        targets << QString::fromUtf8(text);
     for (int p = 0; p < kVoiceCount; ++p)
-        programList->addItem(QString::fromStdString(VoiceListRow(p)));
-    PlaceOnSheet(programList, 6, 32, 170, 234);
-    okButton = new QPushButton(QStringLiteral("确定"), this);
-    PlaceOnSheet(okButton, 100, 272, 75, 25);
+        voices << QString::fromStdString(VoiceListRow(p));
+    // For a channel a click also leaves for the channel page.
+    const TargetedChoices built = BuildTargetedChoices(
+        this, targets, voices, [this] { return target() == kChannel; },
+        [this](int row) { clickProgram(row); });
+    targetBox = built.targetBox;
+    programList = built.list;
+    okButton = built.okButton;
 
     connect(targetBox, &QComboBox::activated, this, &VoicePage::changeTarget);
     connect(programList, &QListWidget::itemClicked, this,
