@@ -57,8 +57,9 @@ void CompositionRoot::connectParts() {
     // The keyboard-state file and start-up's restore of live playing.
     h.loadKeyboardState = [&live](const QString &path) { live.loadKeyboardState(path); };
     h.saveKeyboardState = [&live](const QString &path) { return live.saveKeyboardState(path); };
-    h.selectControllerButton = [&live](int saved) { live.restoreControllerSelection(saved); };
-    h.setPanelMode = [&live](int mode) { live.setPanelMode(mode); };
+    h.restoreButtons = [&live](const piano::ButtonSettings &stored) { live.restoreButtons(stored); };
+    h.restoreSliders = [&live](const piano::SliderThumbs &stored) { live.restoreSliders(stored); };
+    h.liveSettings = [&live] { return live.liveSettings(); };
     h.showBeat = [&live](int beat) { live.showBeat(beat); };
     h.enlargeKeyboardTables = [&live] { live.scaleKeyboardTables(true); };
     h.shrinkKeyboardTables = [&live] { live.scaleKeyboardTables(false); };
@@ -112,10 +113,7 @@ void CompositionRoot::connectParts() {
     // What live playing needs of the program.
     piano::PerformanceHooks &ph = perf.hooks;
     ph.setDisplayView = [&p](int view) { DisplayView::setView(p, view); };
-    ph.openFunctionDialog = [&p](int page, bool modal) {
-        p.state.functionPage = page;
-        p.hooks.openFunctionDialog(page, modal);
-    };
+    ph.openFunctionDialog = [&p](int page, bool modal) { p.hooks.openFunctionDialog(page, modal); };
     ph.showMessage = [&p](const std::string &text) {
         p.dialogs.messageBox(QString::fromStdString(text), QString(), NW_MB_OK);
     };

@@ -97,25 +97,23 @@ void renderStatus(Program &p, const QString &text) {
 }
 
 void renderControllers(Program &p, const QString &text) {
-    const StoredSettings &s = p.state.settings;
+    const piano::ButtonSettings b = p.hooks.liveSettings().buttons;
     auto pair = [&](int n) {
-        return "B" + num(n) + ":" + num(s.buttons[n - 1]) + " " + num(p.hooks.buttonController(n));
+        return "B" + num(n) + ":" + num(b.controllerValues[n - 1]) + " " + num(p.hooks.buttonController(n));
     };
-    show(p, text + num(s.controllerButton), pair(1) + " " + pair(2), pair(3) + " " + pair(4));
+    show(p, text + num(b.controllerButton), pair(1) + " " + pair(2), pair(3) + " " + pair(4));
 }
 
 void renderPanel(Program &p, const QString &text) {
-    const StoredSettings &s = p.state.settings;
-    show(p, text + num(s.panelMode), "双击面板选择 " + num(s.buttons[4]) + "   ",
-         "效果:" + num(s.buttons[5]) + "  伴奏:" + num(s.buttons[6]) + " ");
+    const piano::ButtonSettings b = p.hooks.liveSettings().buttons;
+    show(p, text + num(b.panelMode), "双击面板选择 " + num(b.panelCells[0]) + "   ",
+         "效果:" + num(b.panelCells[1]) + "  伴奏:" + num(b.panelCells[2]) + " ");
 }
 
 void renderSliders(Program &p, const QString &text) {
-    const MainWindowControls &c = p.controls;
-    const QString line2 = "Z:" + num(c.verticalThumbs[0]->y()) + " Y:" + num(c.verticalThumbs[1]->y()) +
-                          " B:" + num(c.verticalThumbs[2]->y()) + " K:" + num(c.verticalThumbs[3]->y());
-    const QString line3 = "S:" + num(c.horizontalThumbs[0]->x()) + " T:" + num(c.horizontalThumbs[1]->x()) +
-                          " C:" + num(c.horizontalThumbs[2]->x()) + "  ";
+    const piano::SliderThumbs t = p.hooks.liveSettings().sliders;
+    const QString line2 = "Z:" + num(t[0]) + " Y:" + num(t[1]) + " B:" + num(t[2]) + " K:" + num(t[3]);
+    const QString line3 = "S:" + num(t[4]) + " T:" + num(t[5]) + " C:" + num(t[6]) + "  ";
     show(p, text + "[请拖动]", line2, line3);
 }
 

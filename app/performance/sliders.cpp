@@ -80,6 +80,15 @@ int EnlargedThumb(int normalThumb) {
     return normalThumb * 3 / 2;
 }
 
+void ScaleSliderThumbs(Sliders &sliders, bool enlarge) {
+    for (int i = 0; i < kSliderCount; ++i) {
+        int &thumb = sliders.thumb[i];
+        thumb = enlarge ? EnlargedThumb(thumb) : NormalThumb(true, thumb);
+    }
+    int &keyboardVolume = sliders.thumb[index(SliderId::KeyboardVolume)];
+    if (!enlarge) keyboardVolume = std::max(keyboardVolume, 1);
+}
+
 int SongVelocityScale(int normalThumbTop) {
     return byteValue((kNormalVerticalEnd - normalThumbTop) / 3 + 2);
 }

@@ -33,6 +33,9 @@ int NormalThumb(bool enlarged, int thumb);
 // The enlarged layout's thumb position for a normal one: the place NormalThumb brings back to it, so a
 // thumb sends the same value in both layouts and returns to its place when the window shrinks.
 int EnlargedThumb(int normalThumb);
+// Every thumb taken to the other layout's place for it; the keyboard volume's thumb never lands on
+// the very top of the normal track.
+void ScaleSliderThumbs(Sliders &sliders, bool enlarge);
 // The song-volume slider's velocity scale and the performance-volume slider's keyboard velocity, for
 // a vertical thumb's top in the normal layout.
 int SongVelocityScale(int normalThumbTop);

@@ -12,15 +12,18 @@ namespace {
 bool saveSettings(Program &p) {
     const MainWindowControls &c = p.controls;
     const StoredSettings &s = p.state.settings;
+    const piano::LiveSettings live = p.hooks.liveSettings();
     SettingsFile::Edit ini(p.settings);
-    // The slider positions as live playing last sampled them (every timer tick).
-    ini.setInt(SettingsKeys::kVolume, s.sliders[0]);
+    // The thumbs in the layout in force, which is stored beside them.
+    ini.setInt(SettingsKeys::kVolume, live.sliders[0]);
     for (int i = 1; i <= 6; ++i)
-        ini.setInt(SettingsKeys::kControls[i], s.sliders[i]);
-    for (int i = 0; i < 7; ++i)
-        ini.setInt(SettingsKeys::kButtons[i], s.buttons[i]);
-    ini.setInt(SettingsKeys::kPanelMode, s.panelMode);
-    ini.setInt(SettingsKeys::kControllerButton, s.controllerButton);
+        ini.setInt(SettingsKeys::kControls[i], live.sliders[i]);
+    for (int i = 0; i < 4; ++i)
+        ini.setInt(SettingsKeys::kButtons[i], live.buttons.controllerValues[i]);
+    for (int i = 0; i < 3; ++i)
+        ini.setInt(SettingsKeys::kButtons[4 + i], live.buttons.panelCells[i]);
+    ini.setInt(SettingsKeys::kPanelMode, live.buttons.panelMode);
+    ini.setInt(SettingsKeys::kControllerButton, live.buttons.controllerButton);
     ini.setString(SettingsKeys::kRecordSong, s.savePlay ? "1" : "0");
     ini.setString(SettingsKeys::kRecordAccomp, s.saveTkb ? "1" : "0");
     if (c.window) {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "live_settings.h"
+
 class QKeyEvent;
 
 // Seams through which the keyboard, control panel, timer and dialogs plug into the main window. The
@@ -16,10 +18,13 @@ struct ProgramHooks {
     std::function<void(const QString &keyPath)> loadKeyboardState;
     std::function<bool(const QString &keyPath)> saveKeyboardState;
 
-    // Control panel: select a controller button (1, 2, 3 or 5), set the panel mode (1..3), show the
-    // beat lamps (1..4, 5 all dark).
-    std::function<void(int button)> selectControllerButton;
-    std::function<void(int mode)> setPanelMode;
+    // What live playing keeps between runs: start-up hands it the stored controller buttons, panel
+    // cells and mode, and (once the layout is chosen) the slider thumbs; the settings are written from
+    // what it reports.
+    std::function<void(const piano::ButtonSettings &stored)> restoreButtons;
+    std::function<void(const piano::SliderThumbs &stored)> restoreSliders;
+    std::function<piano::LiveSettings()> liveSettings;
+    // The beat lamps: 1..4, 5 all dark.
     std::function<void(int beat)> showBeat;
 
     // On-screen keyboard geometry tables: scaled for the enlarged layout and restored for the normal one.
@@ -72,8 +77,9 @@ struct ProgramHooks {
         QStringList out;
         if (!loadKeyboardState) out << "loadKeyboardState";
         if (!saveKeyboardState) out << "saveKeyboardState";
-        if (!selectControllerButton) out << "selectControllerButton";
-        if (!setPanelMode) out << "setPanelMode";
+        if (!restoreButtons) out << "restoreButtons";
+        if (!restoreSliders) out << "restoreSliders";
+        if (!liveSettings) out << "liveSettings";
         if (!showBeat) out << "showBeat";
         if (!enlargeKeyboardTables) out << "enlargeKeyboardTables";
         if (!shrinkKeyboardTables) out << "shrinkKeyboardTables";

@@ -41,20 +41,14 @@ struct ProgramPaths {
     static ProgramPaths under(const QString &installDir);
 };
 
-// Values kept in the settings file between runs; start values are those of a first run. The control
-// panel and the main timer keep `buttons` and `sliders` current, and shutdown writes them back.
+// The program's own values kept in the settings file between runs; start values are those of a first
+// run. What live playing keeps (controller buttons, panel, sliders) it owns itself.
 struct StoredSettings {
-    // Controller button values 1..4, then the selected cells of panel modes 1..3.
-    std::array<int, 7> buttons{};
-    int panelMode = 0;         // "inx1"
-    int controllerButton = 0;  // "CortrorButton"
-    int deviceId = -1;         // "DrviveID"
-    uint8_t controlCode = 0;   // "ControlCode", one byte
+    int deviceId = -1;        // "DrviveID"
+    uint8_t controlCode = 0;  // "ControlCode", one byte
     bool savePlay = false;
     bool saveTkb = false;
     int colour = 0x0FFFFFFF;
-    // Slider thumb positions: master volume top, then Control1..Control6.
-    std::array<int, 7> sliders{8, 8, 8, 8, 8, 8, 8};
 };
 
 struct ProgramState {
@@ -66,7 +60,6 @@ struct ProgramState {
     bool loopPlay = false;
     QStringList songPaths;  // full path of each row of the song list, at most kMaxSongs
     bool enlarged = false;
-    int functionPage = 0;
     int settingsPage = 0;
     int tickCount = 0;  // ticks since the channel rows were last refreshed
     int displayView = ViewLevelMeter;

@@ -87,15 +87,14 @@ void applyStoredSettings(Program &p) {
 
     s.colour = ini.readInt(SettingsKeys::kColour, 0x0FFFFFFF);
     Skin::applyColour(p, s.colour);
-    for (int i = 0; i < 4; ++i) {
-        s.buttons[i] = ini.readInt(SettingsKeys::kButtons[i], 8);
-        c.controllerGauges[i]->setProgress(s.buttons[i]);
-    }
-    for (int i = 4; i < 7; ++i)
-        s.buttons[i] = ini.readInt(SettingsKeys::kButtons[i], 8);
-    s.panelMode = ini.readInt(SettingsKeys::kPanelMode, 1);
-    s.controllerButton = ini.readInt(SettingsKeys::kControllerButton, 1);
-    p.hooks.selectControllerButton(s.controllerButton);
+    piano::ButtonSettings buttons;
+    for (int i = 0; i < 4; ++i)
+        buttons.controllerValues[i] = ini.readInt(SettingsKeys::kButtons[i], 8);
+    for (int i = 0; i < 3; ++i)
+        buttons.panelCells[i] = ini.readInt(SettingsKeys::kButtons[4 + i], 8);
+    buttons.panelMode = ini.readInt(SettingsKeys::kPanelMode, 1);
+    buttons.controllerButton = ini.readInt(SettingsKeys::kControllerButton, 1);
+    p.hooks.restoreButtons(buttons);
     s.deviceId = ini.readInt(SettingsKeys::kDevice, -1);
     const int left = ini.readInt(SettingsKeys::kLeft, 200);
     const int top = ini.readInt(SettingsKeys::kTop, 200);
@@ -115,10 +114,8 @@ void startWithoutSettings(Program &p) {
     p.settings.writeInt(SettingsKeys::kLeft, p.controls.window->x());
     p.settings.writeInt(SettingsKeys::kTop, p.controls.window->y());
     p.settings.writeString(SettingsKeys::kDevice, "-1");
-    s.controllerButton = 1;
-    s.panelMode = 1;
-    s.buttons[0] = s.buttons[1] = s.buttons[2] = 7;
     s.deviceId = -1;
+    p.hooks.restoreButtons(piano::ButtonSettings{{7, 7, 7, 0}, {0, 0, 0}, 1, 1});
 }
 
 void loadSongList(Program &p) {
@@ -203,7 +200,6 @@ bool runCreate(Program &p) {
 
     state.playState = PlayIdle;
     c.window->setWindowTitle("Piano");
-    p.hooks.setPanelMode(state.settings.panelMode);
 
     state.loopPlay = false;
     state.recordMode = RecordPlay;
@@ -250,8 +246,8 @@ bool formShow(Program &p) {
         Layout::enlarge(p);
     }
 
-    StoredSettings &s = p.state.settings;
-    s.sliders[0] = p.settings.readInt(SettingsKeys::kVolume, 8);
+    piano::SliderThumbs sliders;
+    sliders[0] = p.settings.readInt(SettingsKeys::kVolume, 8);
     // The accompaniment pitch thumb (Control5) starts in the middle of its track, where the accompaniment
     // bend is 64, 64, i.e. in tune with the keyboard; at 8 it would play about a semitone flat.
     constexpr int kPitchThumbInTune = 16;
@@ -259,14 +255,11 @@ bool formShow(Program &p) {
     // starts at 24 of 30 (volume 96), where the accompaniment sits beside the keyboard and the song.
     constexpr int kControllerThumbDefault = 24;
     for (int i = 1; i <= 6; ++i)
-        s.sliders[i] = p.settings.readInt(SettingsKeys::kControls[i], i == 5   ? kPitchThumbInTune
-                                                                      : i == 6 ? kControllerThumbDefault
-                                                                               : 8);
-    c.verticalThumbs[0]->move(c.verticalThumbs[0]->x(), s.sliders[0]);
-    for (int i = 1; i <= 3; ++i)
-        c.verticalThumbs[i]->move(c.verticalThumbs[i]->x(), s.sliders[i]);
-    for (int i = 0; i < 3; ++i)
-        c.horizontalThumbs[i]->move(s.sliders[4 + i], c.horizontalThumbs[i]->y());
+        sliders[i] = p.settings.readInt(SettingsKeys::kControls[i], i == 5   ? kPitchThumbInTune
+                                                                    : i == 6 ? kControllerThumbDefault
+                                                                             : 8);
+    // Stored in the layout in force when they were written, which start-up has just restored.
+    p.hooks.restoreSliders(sliders);
 
     QFont font = c.window->font();
     font.setPointSize(9);
@@ -280,11 +273,8 @@ bool askAboutUnsavedTake(Program &p) {
         p.dialogs.messageBox(QString::fromUtf8(kBufferNotSavedMessage), QStringLiteral("新建"),
                              DialogService::kYesNoCancel | NW_MB_ICONWARNING);
     if (answer == NW_IDYES) {
-        const int remembered = p.state.functionPage;
         const int savedBefore = p.state.takesSaved;
-        p.state.functionPage = piano::kPageSave;
         p.hooks.openFunctionDialog(piano::kPageSave, true);
-        p.state.functionPage = remembered;
         // Leaving the save page without saving keeps the program, and the take, where they were.
         return p.state.takesSaved != savedBefore;
     }

@@ -46,10 +46,7 @@ void setLauncher(Launcher *replacement) {
 }
 
 void openFunctionPage(Program &p, int page, bool modal) {
-    const int remembered = p.state.functionPage;
-    p.state.functionPage = page;
     p.hooks.openFunctionDialog(page, modal);
-    p.state.functionPage = remembered;
 }
 
 void openSettingsPage(Program &p, int page) {

@@ -60,7 +60,7 @@ bool songPlays(const Program &p) {
 }  // namespace
 
 int songVelocityScale(const Program &p) {
-    const int top = p.controls.verticalThumbs[1]->y();
+    const int top = p.hooks.liveSettings().sliders[int(piano::SliderId::SongVolume)];
     return piano::SongVelocityScale(piano::NormalThumb(p.state.enlarged, top));
 }
 

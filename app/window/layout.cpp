@@ -5,7 +5,6 @@
 
 #include "program.h"
 #include "skin.h"
-#include "sliders.h"
 
 namespace Layout {
 namespace {
@@ -106,10 +105,11 @@ void enlarge(Program &p) {
 
     c.windowButtons->setGeometry(615, 15, 42, 14);
 
+    // The thumbs' places are live playing's: it moves them when it scales its tables.
     for (ImageControl *thumb : c.verticalThumbs)
-        thumb->setBoundsRect(0, piano::EnlargedThumb(thumb->y()), 21, 15);
+        thumb->setBoundsRect(0, thumb->y(), 21, 15);
     for (ImageControl *thumb : c.horizontalThumbs)
-        thumb->setBoundsRect(piano::EnlargedThumb(thumb->x()), 0, 15, 21);
+        thumb->setBoundsRect(thumb->x(), 0, 15, 21);
 
     p.hooks.enlargeKeyboardTables();
 
@@ -186,14 +186,10 @@ void shrink(Program &p) {
     for (int i = 0; i < 3; ++i)
         c.horizontalPanels[i]->setGeometry(horizontalLefts[i], 112, 45, 11);
     c.progressPanel->setGeometry(268, 57, 143, 11);
-    for (int i = 0; i < 4; ++i) {
-        ImageControl *thumb = c.verticalThumbs[i];
-        int top = piano::NormalThumb(true, thumb->y());
-        if (i == 3) top = std::max(top, 1);  // keyboard volume
-        thumb->setBoundsRect(0, top, 11, 14);
-    }
+    for (ImageControl *thumb : c.verticalThumbs)
+        thumb->setBoundsRect(0, thumb->y(), 11, 14);
     for (ImageControl *thumb : c.horizontalThumbs)
-        thumb->setBoundsRect(piano::NormalThumb(true, thumb->x()), 0, 15, 11);
+        thumb->setBoundsRect(thumb->x(), 0, 15, 11);
 
     p.hooks.shrinkKeyboardTables();
 

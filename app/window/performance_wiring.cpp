@@ -79,16 +79,15 @@ bool PerformanceWiring::saveKeyboardState(const QString &path) const {
     return SaveKeyboardState(perf_.state, localPath(path));
 }
 
-void PerformanceWiring::restoreControllerSelection(int saved) {
-    pullStoredSettings();
-    RestoreControllerSelection(perf_, saved);
+void PerformanceWiring::restoreButtons(const ButtonSettings &stored) {
+    RestoreButtonSettings(perf_, stored);
     showControllers();
+    showPanel();
 }
 
-void PerformanceWiring::setPanelMode(int mode) {
-    pullStoredSettings();
-    SetPanelMode(perf_, mode);
-    showPanel();
+void PerformanceWiring::restoreSliders(const SliderThumbs &stored) {
+    perf_.sliders.thumb = stored;
+    showSliders();
 }
 
 void PerformanceWiring::showBeat(int beat) {
@@ -97,7 +96,12 @@ void PerformanceWiring::showBeat(int beat) {
 }
 
 void PerformanceWiring::scaleKeyboardTables(bool enlarged) {
+    const bool changes = perf_.layout.enlarged != enlarged;
     ScaleKeyboardTables(perf_.layout, enlarged);
+    if (changes) {
+        ScaleSliderThumbs(perf_.sliders, enlarged);
+        showSliders();
+    }
     // Scaling the markers' bounds down would lose the odd pixels of their places: take them anew.
     if (PlacePanelMarkers(perf_)) showPanel();
 }
@@ -159,35 +163,25 @@ void PerformanceWiring::connectControls() {
             [this] { EngineCall(perf_.engine, MDRV_TOGGLE_ECHO); });
 }
 
-void PerformanceWiring::pullStoredSettings() {
-    const StoredSettings &s = program_.state.settings;
-    for (int i = 0; i < 4; ++i)
-        perf_.buttons.value[i + 1] = s.buttons[i];
-    for (int mode = 1; mode <= 3; ++mode)
-        perf_.panel.cell[mode] = s.buttons[3 + mode];
-    perf_.harmonyEffect = perf_.panel.cell[2];
-    perf_.buttons.selected = s.controllerButton;
-}
-
 void PerformanceWiring::showControllers() {
     MainWindowControls &c = program_.controls;
-    StoredSettings &s = program_.state.settings;
     for (int i = 0; i < 4; ++i) {
         c.controllerGauges[i]->setProgress(std::clamp(perf_.buttons.value[i + 1], 0, 16));
         c.controllerGauges[i]->setBarColour(perf_.buttons.navyGauge == i + 1 ? kSelectedGauge : kOtherGauge);
-        s.buttons[i] = perf_.buttons.value[i + 1];
     }
     c.valueBar->setProgress(perf_.buttons.valueBarPosition);
-    s.controllerButton = perf_.buttons.selected;
+}
+
+void PerformanceWiring::showSliders() {
+    MainWindowControls &c = program_.controls;
+    for (int i = 0; i < 4; ++i)
+        c.verticalThumbs[i]->move(c.verticalThumbs[i]->x(), perf_.sliders.thumb[i]);
+    for (int i = 0; i < 3; ++i)
+        c.horizontalThumbs[i]->move(perf_.sliders.thumb[4 + i], c.horizontalThumbs[i]->y());
 }
 
 void PerformanceWiring::showPanel() {
     MainWindowControls &c = program_.controls;
-    StoredSettings &s = program_.state.settings;
-    s.panelMode = perf_.panel.mode;
-    for (int mode = 1; mode <= 3; ++mode)
-        s.buttons[3 + mode] = perf_.panel.cell[mode];
-    program_.state.functionPage = perf_.panel.functionPage;
     if (ImageControl *marker = c.overlayImages[kCellMarkerImage])
         marker->move(perf_.panel.cellMarker.left, perf_.panel.cellMarker.top);
     if (ImageControl *marker = c.overlayImages[kModeMarkerImage])
@@ -222,28 +216,18 @@ void PerformanceWiring::clickPanel(int x, int y) {
 }
 
 void PerformanceWiring::sendSliderValues() {
-    MainWindowControls &c = program_.controls;
-    for (int i = 0; i < 4; ++i)
-        perf_.sliders.thumb[i] = c.verticalThumbs[i]->y();
-    for (int i = 0; i < 3; ++i)
-        perf_.sliders.thumb[4 + i] = c.horizontalThumbs[i]->x();
     perf_.engine = program_.engine;
     SendSliders(perf_);
-    for (int i = 0; i < kSliderCount; ++i)
-        program_.state.settings.sliders[i] = perf_.sliders.thumb[i];
 }
 
 bool PerformanceWiring::sliderEvent(int slider, QObject *watched, QEvent *event) {
     MainWindowControls &c = program_.controls;
     const bool vertical = slider < 4;
     QWidget *panel = vertical ? c.verticalPanels[slider] : c.horizontalPanels[slider - 4];
-    ImageControl *thumb = vertical ? c.verticalThumbs[slider] : c.horizontalThumbs[slider - 4];
     auto *mouse = static_cast<QMouseEvent *>(event);
     const QPoint at = static_cast<QWidget *>(watched)->mapTo(panel, mouse->position().toPoint());
     const int position = vertical ? at.y() : at.x();
     const auto id = static_cast<SliderId>(slider);
-    // Thumbs may have been moved by a layout change since the last gesture.
-    perf_.sliders.thumb[slider] = vertical ? thumb->y() : thumb->x();
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
@@ -259,11 +243,7 @@ bool PerformanceWiring::sliderEvent(int slider, QObject *watched, QEvent *event)
         default:
             return false;
     }
-    const int placed = perf_.sliders.thumb[slider];
-    if (vertical)
-        thumb->move(thumb->x(), placed);
-    else
-        thumb->move(placed, thumb->y());
+    showSliders();
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPixmap>
 
+#include "live_settings.h"
 #include "performance.h"
 
 class QKeyEvent;
@@ -37,13 +38,14 @@ class PerformanceWiring : public QObject {
     // The keyboard-state file "Key".
     void loadKeyboardState(const QString &path);
     bool saveKeyboardState(const QString &path) const;
-    // Start-up's restore of the stored controller button and panel mode.
-    void restoreControllerSelection(int saved);
-    void setPanelMode(int mode);
+    // Start-up's restore of what live playing keeps between runs, and what it keeps now.
+    void restoreButtons(const ButtonSettings &stored);
+    void restoreSliders(const SliderThumbs &stored);
+    LiveSettings liveSettings() const { return CurrentLiveSettings(perf_); }
     // The beat lamps: beat 1..4, 5 all dark.
     void showBeat(int beat);
     void scaleKeyboardTables(bool enlarged);
-    // The main timer's slider step: samples the thumbs and sends their values.
+    // The main timer's slider step: sends the sliders' values.
     void sendSliderValues();
     // The engine's note echo and reset notice (1025) and accompaniment beat (1026).
     void engineMessage(uint32_t message, uint32_t wparam, uint32_t lparam);
@@ -57,8 +59,8 @@ class PerformanceWiring : public QObject {
 
   private:
     void connectControls();
-    void pullStoredSettings();
     void showControllers();
+    void showSliders();
     void showPanel();
     void showBeatLamps();
     void clickPanel(int x, int y);

@@ -51,10 +51,7 @@ TEST_F(DisplayTest, StatusLinesShowTheEngineStates) {
 }
 
 TEST_F(DisplayTest, ControllerPanelAndSliderLines) {
-    StoredSettings &s = state().settings;
-    s.buttons = {1, 2, 3, 4, 5, 6, 7};
-    s.controllerButton = 3;
-    s.panelMode = 2;
+    program().hooks.restoreButtons(piano::ButtonSettings{{1, 2, 3, 4}, {5, 6, 7}, 2, 3});
     program().hooks.buttonController = [](int n) { return 10 + n; };
     DisplayLines::renderControllers(program(), "C");
     EXPECT_EQ(lines(), (QStringList{"C3", "B1:1 11 B2:2 12", "B3:3 13 B4:4 14"}));
@@ -62,8 +59,7 @@ TEST_F(DisplayTest, ControllerPanelAndSliderLines) {
     DisplayLines::renderPanel(program(), "P");
     EXPECT_EQ(lines(), (QStringList{"P2", "双击面板选择 5   ", "效果:6  伴奏:7 "}));
 
-    controls().verticalThumbs[0]->move(controls().verticalThumbs[0]->x(), 3);
-    controls().horizontalThumbs[2]->move(17, controls().horizontalThumbs[2]->y());
+    program().hooks.restoreSliders({3, 8, 8, 8, 8, 16, 17});
     DisplayLines::renderSliders(program(), "S");
     EXPECT_EQ(lines()[0], "S[请拖动]");
     EXPECT_TRUE(lines()[1].startsWith("Z:3 Y:")) << lines()[1].toStdString();

@@ -8,6 +8,7 @@
 #include "layout.h"
 #include "skin.h"
 #include "skin_fixture.h"
+#include "sliders.h"
 #include "window_placement.h"
 
 using SkinFixture::colourAt;
@@ -331,11 +332,11 @@ TEST(Layout, ARoundTripThroughTheEnlargedLayoutPutsEveryControlBack) {
         ASSERT_TRUE(run.start());
         run.show();
         MainWindowControls &c = run.controls();
-        for (int i = 0; i < 4; ++i)
-            c.verticalThumbs[i]->move(0, test.thumbs[i]);
-        for (int i = 0; i < 3; ++i)
-            c.horizontalThumbs[i]->move(test.thumbs[4 + i], 0);
-        run.program().hooks.setPanelMode(2);
+        ProgramHooks &hooks = run.program().hooks;
+        hooks.restoreSliders(test.thumbs);
+        piano::ButtonSettings buttons = hooks.liveSettings().buttons;
+        buttons.panelMode = 2;
+        hooks.restoreButtons(buttons);
         const std::vector<PlacedControl> normal = everyControlsBounds(run.window());
         const std::vector<EngineCommand> sent = sliderValuesSent(run);
 
@@ -366,4 +367,35 @@ TEST(Layout, ARoundTripThroughTheEnlargedLayoutPutsEveryControlBack) {
         }
         run.window().shutdown();
     }
+}
+
+// A thumb placed by the mouse in the enlarged layout is written as placed, beside the layout, and the
+// next start puts it back there: it sends what it sent before.
+TEST(Layout, AThumbPlacedWhileEnlargedComesBackAfterARestart) {
+    Installation installation;
+    std::vector<EngineCommand> sent;
+    int placedTop = 0;
+    {
+        RunningWindow run(installation);
+        ASSERT_TRUE(run.start());
+        run.show();
+        Layout::enlarge(run.program());
+        QWidget *volume = run.controls().verticalPanels[0];
+        sendMouse(volume, QEvent::MouseButtonPress, {5, 40}, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(volume, QEvent::MouseButtonRelease, {5, 40}, Qt::LeftButton, Qt::NoButton);
+        placedTop = run.controls().verticalThumbs[0]->y();
+        ASSERT_NE(placedTop, piano::EnlargedThumb(8));
+        sent = sliderValuesSent(run);
+        run.window().shutdown();
+    }
+    const QString text = installation.settingsText();
+    EXPECT_TRUE(text.contains("MaxMin=1\n"));
+    EXPECT_TRUE(text.contains(QString("Volume=%1\n").arg(placedTop))) << text.toStdString();
+
+    RunningWindow again(installation);
+    ASSERT_TRUE(again.start());
+    again.show();
+    EXPECT_EQ(again.controls().verticalThumbs[0]->y(), placedTop);
+    EXPECT_EQ(sliderValuesSent(again), sent);
+    again.window().shutdown();
 }

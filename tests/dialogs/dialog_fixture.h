@@ -14,6 +14,7 @@
 #include "fake_engine.h"
 #include "function_dialog.h"
 #include "function_dialog_opener.h"
+#include "live_settings.h"
 #include "scripted_dialogs.h"
 
 namespace piano::test {
@@ -29,6 +30,7 @@ class DialogTest : public ::testing::Test {
         program.hooks.saveKeyboardState = [this](const QString &path) {
             return SaveKeyboardState(performance.state, QFile::encodeName(path).toStdString());
         };
+        program.hooks.liveSettings = [this] { return CurrentLiveSettings(performance); };
         opener = std::make_unique<FunctionDialogOpener>(program, performance);
     }
     ~DialogTest() override {

@@ -15,6 +15,7 @@ void SettingsFixture::SetUp() {
     p.hooks.enlargeKeyboardTables = [] {};
     p.hooks.shrinkKeyboardTables = [] {};
     p.hooks.showBeat = [](int) {};
+    p.hooks.liveSettings = [] { return piano::LiveSettings{}; };
     p.controls = buildMainWindowControls(&window_);
     createOverlayImages(p.controls);
     ASSERT_TRUE(p.defaultLibrary.load(PIANO_TEST_DEFAULTS));

@@ -50,7 +50,7 @@ void PlaceOnSheet(QWidget *widget, int x, int y, int width, int height) {
     widget->setGeometry(x - kPageContainerLeft, y - kPageContainerTop, width, height);
 }
 
-FunctionDialog::FunctionDialog(FunctionContext context, QWidget *parent)
+FunctionDialog::FunctionDialog(FunctionContext context, int functionPage, QWidget *parent)
     : QDialog(parent), context_(context) {
     QFont font(QStringList{"SimSun", "WenQuanYi Micro Hei", "Noto Sans CJK SC"}, 9);
     setFont(font);
@@ -80,7 +80,7 @@ FunctionDialog::FunctionDialog(FunctionContext context, QWidget *parent)
     keyMap_->fillChoiceLists();
     loadBackground();
     if (!context_.program.settings.exists()) context_.program.settings.createEmpty();
-    preparePage(context_.program.state.functionPage);
+    preparePage(functionPage);
 }
 
 FunctionDialog::~FunctionDialog() = default;

@@ -1,7 +1,7 @@
 #pragma once
 // The function dialog: one window holding the accompaniment, save, keyboard map, scale, voice, channel
-// and controller pages. Its page tabs lie outside the window, so each opening shows exactly the page
-// that the program-wide `functionPage` names at creation.
+// and controller pages. Its page tabs lie outside the window, so each opening shows exactly the page it
+// was created for.
 #include <QDialog>
 #include <QSize>
 #include <memory>
@@ -45,7 +45,7 @@ constexpr int kFrameHeight = 25;
 class FunctionDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit FunctionDialog(FunctionContext context, QWidget *parent = nullptr);
+    FunctionDialog(FunctionContext context, int functionPage, QWidget *parent = nullptr);
     ~FunctionDialog() override;
 
     FunctionContext &context() { return context_; }

@@ -13,11 +13,8 @@ FunctionDialogOpener::~FunctionDialogOpener() {
 }
 
 void FunctionDialogOpener::open(int functionPage) {
-    int &selector = program_.state.functionPage;
-    const int remembered = selector;
-    selector = functionPage;
     destroy();
-    dialog_ = new FunctionDialog(FunctionContext{program_, performance_, memory}, parent_);
+    dialog_ = new FunctionDialog(FunctionContext{program_, performance_, memory}, functionPage, parent_);
     dialog_->setWindowFlag(Qt::Dialog);
     // What the pages changed (the key map above all) is on disk as soon as the dialog closes.
     QObject::connect(dialog_, &QDialog::finished, dialog_,
@@ -28,7 +25,6 @@ void FunctionDialogOpener::open(int functionPage) {
         dialog_->setModal(false);
         dialog_->show();
     }
-    selector = remembered;
 }
 
 void FunctionDialogOpener::destroy() {

@@ -143,7 +143,7 @@ TEST_F(PlayingWindowTest, PanelClickChoosesTheChordEffectAndMovesTheMarkers) {
     mouse(controls().controlPanel, QEvent::MouseButtonPress, {4 * 18 + 2, 5});
     mouse(controls().controlPanel, QEvent::MouseButtonRelease, {4 * 18 + 2, 5});
     EXPECT_EQ(controls().overlayImages[13]->pos(), QPoint(215, 101));
-    EXPECT_EQ(window->program().state.settings.buttons[5], 4);
+    EXPECT_EQ(window->program().hooks.liveSettings().buttons.panelCells[1], 4);
     // The click silenced every slot through the silent sender.
     EXPECT_EQ(std::count_if(calls().begin(), calls().end(), [](const Call &c) { return c.via == '5'; }), 120);
     calls().clear();
