@@ -14,6 +14,7 @@
 #include "program.h"
 #include "program_files.h"
 #include "skin.h"
+#include "window_design.h"
 
 namespace Startup {
 
@@ -24,8 +25,6 @@ const char *const kBufferNotSavedMessage = "录音缓冲包含MIDI事件，是�
 namespace {
 
 constexpr int kHintDuration = 35000;
-constexpr int kClientWidth = 450;
-constexpr int kClientHeight = 210;
 
 bool fileExists(const QString &path) {
     return QFileInfo(path).isFile();
@@ -193,7 +192,7 @@ bool runCreate(Program &p) {
     loadSongList(p);
     loadAccompList(p);
 
-    c.window->setFixedSize(kClientWidth, kClientHeight);
+    c.window->setFixedSize(piano::design::kWindow);
 
     p.engine.call(MDRV_OPEN, state.settings.deviceId);
     state.deviceOpen = true;

@@ -5,6 +5,7 @@
 
 #include "program.h"
 #include "skin.h"
+#include "window_design.h"
 
 namespace Layout {
 namespace {
@@ -178,14 +179,13 @@ void shrink(Program &p) {
         g->setGeometry(scaled(g->geometry(), shrinkValue).translated(i == 1 ? 0 : 1, 0));
     }
 
-    c.windowButtons->setGeometry(395, 9, 42, 14);
-    const int verticalLefts[] = {15, 39, 56, 73};
+    namespace design = piano::design;
+    c.windowButtons->setGeometry(design::kWindowButtons);
     for (int i = 0; i < 4; ++i)
-        c.verticalPanels[i]->setGeometry(verticalLefts[i], 80, 11, 41);
-    const int horizontalLefts[] = {300, 348, 396};
+        c.verticalPanels[i]->setGeometry(design::VerticalSlider(i));
     for (int i = 0; i < 3; ++i)
-        c.horizontalPanels[i]->setGeometry(horizontalLefts[i], 112, 45, 11);
-    c.progressPanel->setGeometry(268, 57, 143, 11);
+        c.horizontalPanels[i]->setGeometry(design::HorizontalSlider(i));
+    c.progressPanel->setGeometry(design::kProgressPanel);
     for (ImageControl *thumb : c.verticalThumbs)
         thumb->setBoundsRect(0, thumb->y(), 11, 14);
     for (ImageControl *thumb : c.horizontalThumbs)
@@ -193,10 +193,9 @@ void shrink(Program &p) {
 
     p.hooks.shrinkKeyboardTables();
 
-    const int lampLefts[] = {244, 257, 269, 282};
     for (int i = 0; i < 4; ++i) {
         ImageControl *lamp = c.overlayImages[9 + i];
-        lamp->setBoundsRect(i == 2 ? lampLefts[i] : lamp->x(), lamp->y(), 8, 6);
+        lamp->setBoundsRect(i == 2 ? design::kBeatLampLefts[i] : lamp->x(), lamp->y(), 8, 6);
     }
 
     Skin::loadSkin(p);
@@ -207,10 +206,11 @@ void shrink(Program &p) {
         setFontSize(line, 9);
     for (auto &[number, button] : c.captionButtons)
         setFontSize(button, 9);
-    c.displayLine1->resize(97, c.displayLine1->height());
-    c.displayLine2->resize(97, c.displayLine2->height());
-    c.displayLine3->resize(97, 15);
-    c.songList->resize(97, 43);
+    const int displayWidth = design::kDisplay.width();
+    c.displayLine1->resize(displayWidth, c.displayLine1->height());
+    c.displayLine2->resize(displayWidth, c.displayLine2->height());
+    c.displayLine3->resize(displayWidth, 15);
+    c.songList->resize(design::kDisplay.size());
 
     for (int i : {14, 13}) {
         c.overlayImages[i]->setAutoSize(true);
@@ -218,14 +218,13 @@ void shrink(Program &p) {
     }
     c.valueBar->setMaximum(shrinkValue(c.valueBar->maximum()));
 
-    const int modeTops[] = {78, 93, 108};
     for (int i = 0; i < 3; ++i)
-        c.modeButtons[i]->setGeometry(92, modeTops[i], 27, 15);
-    const int controllerLefts[] = {11, 38, 65, 92};
+        c.modeButtons[i]->setGeometry(design::ModeButton(i));
     for (int i = 0; i < 4; ++i)
-        c.controllerButtons[i]->setGeometry(controllerLefts[i], 41, 27, 15);
-    c.keyboardPicture->setBoundsRect(11, 130, 421, 75);
-    c.litKeys->setGeometry(11, 130, 421, 75);
+        c.controllerButtons[i]->setGeometry(design::ControllerButton(i));
+    const QRect keyboard = design::kKeyboard;
+    c.keyboardPicture->setBoundsRect(keyboard.x(), keyboard.y(), keyboard.width(), keyboard.height());
+    c.litKeys->setGeometry(keyboard);
 
     fitProgressGauge(c);
     for (const MainWindowControls::KeptBounds &kept : restorable)

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "design_dpi.h"
+#include "window_design.h"
 #include "window_glyphs.h"
 
 namespace {
@@ -111,36 +112,38 @@ MainWindowControls buildMainWindowControls(QWidget *window) {
     MainWindowControls c;
     c.window = window;
 
-    c.background = makeImage(window, {0, 0, 450, 210}, true);
+    namespace design = piano::design;
+    c.background = makeImage(window, QRect(QPoint(0, 0), design::kWindow), true);
 
     c.startupHint = new OnDesignGrid<QLabel>(
         QStringLiteral("显示这个界面可能是程序没有管理员权限，请以管理员身份运行本程序！"), window);
-    c.startupHint->setGeometry(0, 212, 450, 24);
+    c.startupHint->setGeometry(0, design::kWindow.height() + 2, design::kWindow.width(), 24);
     c.startupHint->setWordWrap(true);
 
-    c.aboutPicture = makeImage(window, {133, 26, 96, 17}, true, QStringLiteral("关于我们"));
+    c.aboutPicture = makeImage(window, design::kAboutPicture, true, QStringLiteral("关于我们"));
     c.aboutPicture->setTransparent(true);
     c.aboutPicture->setCursor(Qt::PointingHandCursor);
 
-    c.displayLine1 = makeDisplayLine(window, {133, 48, 97, 14});
-    c.displayLine2 = makeDisplayLine(window, {133, 62, 97, 14});
-    c.displayLine3 = makeDisplayLine(window, {133, 76, 97, 15});
+    const QRect display = design::kDisplay;
+    c.displayLine1 = makeDisplayLine(window, {display.left(), display.top(), display.width(), 14});
+    c.displayLine2 = makeDisplayLine(window, {display.left(), display.top() + 14, display.width(), 14});
+    c.displayLine3 = makeDisplayLine(window, {display.left(), display.top() + 28, display.width(), 15});
     c.levelMeter = new PaintBox(window);
-    c.levelMeter->setGeometry(133, 48, 97, 43);
+    c.levelMeter->setGeometry(display);
     c.songList = new OnDesignGrid<QListWidget>(window);
     // The rows are painted on the viewport, which measures the font again.
     c.songList->setViewport(new OnDesignGrid<QWidget>);
-    c.songList->setGeometry(133, 48, 97, 43);
+    c.songList->setGeometry(display);
     c.songList->setFocusPolicy(Qt::NoFocus);
     c.songList->hide();
 
-    c.newBufferButton = makeButton(window, {242, 33, 28, 22}, QStringLiteral("新建"));
-    c.saveBufferButton = makeButton(window, {270, 33, 28, 22}, QStringLiteral("保存"));
-    c.playButton = makeButton(window, {298, 33, 28, 22}, QStringLiteral("播放"));
-    c.pauseButton = makeButton(window, {326, 33, 28, 22}, QStringLiteral("暂停"));
-    c.stopRecordButton = makeButton(window, {354, 33, 28, 22}, QStringLiteral("停止/录音"));
-    c.modeSwitchButton = makeButton(window, {382, 33, 28, 22}, QStringLiteral("播放/录制模式"));
-    c.openFilesButton = makeButton(window, {410, 33, 28, 22}, QStringLiteral("打开文件"));
+    c.newBufferButton = makeButton(window, design::TransportButton(0), QStringLiteral("新建"));
+    c.saveBufferButton = makeButton(window, design::TransportButton(1), QStringLiteral("保存"));
+    c.playButton = makeButton(window, design::TransportButton(2), QStringLiteral("播放"));
+    c.pauseButton = makeButton(window, design::TransportButton(3), QStringLiteral("暂停"));
+    c.stopRecordButton = makeButton(window, design::TransportButton(4), QStringLiteral("停止/录音"));
+    c.modeSwitchButton = makeButton(window, design::TransportButton(5), QStringLiteral("播放/录制模式"));
+    c.openFilesButton = makeButton(window, design::TransportButton(6), QStringLiteral("打开文件"));
 
     c.skipBackButton = makeButton(window, {242, 56, 13, 14}, QStringLiteral("进度-"));
     c.previousSongButton = makeButton(window, {255, 56, 13, 14}, QStringLiteral("上一曲"));
@@ -153,7 +156,7 @@ MainWindowControls buildMainWindowControls(QWidget *window) {
     for (SpeedButton *b : {c.skipBackButton, c.previousSongButton, c.nextSongButton, c.skipForwardButton})
         b->setFlat(true);
 
-    c.progressPanel = makePanel(window, {268, 57, 143, 11}, QStringLiteral("播放进度"));
+    c.progressPanel = makePanel(window, design::kProgressPanel, QStringLiteral("播放进度"));
     c.progressPanel->setFrameStyle(QFrame::Box | QFrame::Plain);
     c.progressPanel->setLineWidth(1);
     c.songProgress = new Gauge(c.progressPanel);
@@ -167,18 +170,16 @@ MainWindowControls buildMainWindowControls(QWidget *window) {
         c.captionButtons[spec.formNumber] = b;
     }
 
-    const int controllerLefts[] = {11, 38, 65, 92};
     for (int i = 0; i < 4; ++i)
-        c.controllerButtons[i] = makeButton(window, {controllerLefts[i], 41, 27, 15},
-                                            QStringLiteral("控制器转换按钮%1").arg(i + 1));
+        c.controllerButtons[i] =
+            makeButton(window, design::ControllerButton(i), QStringLiteral("控制器转换按钮%1").arg(i + 1));
     const char *modeHints[] = {"将控制面板转换为(控制)音色和音域",
                                "将控制面板转换为(控制)效果（既合音和和弦）",
                                "将控制面板转换为(控制)伴奏选择器"};
-    const int modeTops[] = {78, 93, 108};
     for (int i = 0; i < 3; ++i)
-        c.modeButtons[i] = makeButton(window, {92, modeTops[i], 27, 15}, QString::fromUtf8(modeHints[i]));
+        c.modeButtons[i] = makeButton(window, design::ModeButton(i), QString::fromUtf8(modeHints[i]));
 
-    c.gaugePanel = makePanel(window, {12, 30, 106, 9});
+    c.gaugePanel = makePanel(window, design::kControllerGauges);
     // Under the four controller buttons; odd lefts for the first, third and fourth gauge.
     const int gaugeLefts[] = {1, 28, 55, 81};
     for (int i = 0; i < 4; ++i) {
@@ -191,31 +192,29 @@ MainWindowControls buildMainWindowControls(QWidget *window) {
         c.controllerGauges[i] = g;
     }
     c.valueBar = new Gauge(window);
-    c.valueBar->setGeometry(12, 61, 105, 9);
+    c.valueBar->setGeometry(design::kValueBar);
     c.valueBar->setMaximum(100);
     c.valueBar->setToolTip(QStringLiteral("控制控制器数值"));
     c.valueBar->setBackColour(QColor(40, 40, 40));
     c.valueBar->setBarColour(QColor(0, 0, 128));
 
     const char *verticalHints[] = {"主音量", "播放音量", "伴奏音量", "弹奏音量"};
-    const int verticalLefts[] = {15, 39, 56, 73};
     for (int i = 0; i < 4; ++i) {
         c.verticalPanels[i] =
-            makePanel(window, {verticalLefts[i], 80, 11, 41}, QString::fromUtf8(verticalHints[i]));
+            makePanel(window, design::VerticalSlider(i), QString::fromUtf8(verticalHints[i]));
         c.verticalThumbs[i] = makeImage(c.verticalPanels[i], {0, 8, 11, 14}, true);
     }
     const char *horizontalHints[] = {"伴奏速度", "伴奏音调", "伴奏控制器"};
-    const int horizontalLefts[] = {300, 348, 396};
     for (int i = 0; i < 3; ++i) {
         c.horizontalPanels[i] =
-            makePanel(window, {horizontalLefts[i], 112, 45, 11}, QString::fromUtf8(horizontalHints[i]));
+            makePanel(window, design::HorizontalSlider(i), QString::fromUtf8(horizontalHints[i]));
         c.horizontalThumbs[i] = makeImage(c.horizontalPanels[i], {8, 0, 15, 11}, true);
     }
 
-    c.controlPanel = makeImage(window, {130, 99, 108, 22}, true, QStringLiteral("控制面板"));
-    c.keyboardPicture = makeImage(window, {11, 130, 421, 75}, false, QStringLiteral("虚拟键盘"));
+    c.controlPanel = makeImage(window, design::kControlPanel, true, QStringLiteral("控制面板"));
+    c.keyboardPicture = makeImage(window, design::kKeyboard, false, QStringLiteral("虚拟键盘"));
     c.litKeys = new PaintBox(window);
-    c.litKeys->setGeometry(11, 130, 421, 75);
+    c.litKeys->setGeometry(design::kKeyboard);
     c.litKeys->setEnabled(false);
     c.litKeys->setAttribute(Qt::WA_TransparentForMouseEvents);
     c.accompList = new QListWidget(window);
@@ -223,7 +222,7 @@ MainWindowControls buildMainWindowControls(QWidget *window) {
     c.accompList->setEnabled(false);
 
     // The window buttons sit above everything else, so their panel keeps its own clicks.
-    c.windowButtons = makePanel(window, {395, 9, 42, 14});
+    c.windowButtons = makePanel(window, piano::design::kWindowButtons);
     c.hideButton = makeButton(c.windowButtons, {0, 0, 14, 14}, QStringLiteral("隐藏"));
     c.resizeButton = makeButton(c.windowButtons, {14, 0, 14, 14}, QStringLiteral("放大，缩小"));
     c.closeButton = makeButton(c.windowButtons, {28, 0, 14, 14}, QStringLiteral("关闭"));
@@ -272,7 +271,7 @@ MainWindowControls buildMainWindowControls(QWidget *window) {
 void createOverlayImages(MainWindowControls &c) {
     for (int i = 0; i < 20; ++i) {
         auto *image = new ImageControl(c.window);
-        image->setGeometry(0, 130, 13, 74);
+        image->setGeometry(0, piano::design::kKeyboard.top(), 13, 74);
         image->setAutoSize(true);
         image->setTransparent(true);
         image->setEnabled(false);
@@ -280,10 +279,9 @@ void createOverlayImages(MainWindowControls &c) {
         image->hide();
         c.overlayImages[i] = image;
     }
-    const int lampLefts[] = {244, 257, 269, 282};
     for (int i = 0; i < 4; ++i) {
         ImageControl *lamp = c.overlayImages[9 + i];
-        lamp->setBoundsRect(lampLefts[i], 115, 7, 5);
+        lamp->setBoundsRect(piano::design::kBeatLampLefts[i], piano::design::kBeatLampTop, 7, 5);
         lamp->show();
     }
     for (int i : {13, 14}) {

@@ -5,6 +5,7 @@
 #include "palette.h"
 #include "panel_art.h"
 #include "pixel_font.h"
+#include "window_design.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -15,7 +16,8 @@
 namespace background_art {
 namespace {
 
-constexpr QRect kAboutRect(133, 26, 96, 17);
+namespace design = piano::design;
+constexpr QRect kAboutRect = design::kAboutPicture;
 
 struct Painter {
     QImage &img;
@@ -123,13 +125,13 @@ void DrawControllerSection(Painter &d) {
     d.Slot(12, 31, 106, 8);  // the four controller gauges
     d.Bed(10, 40, 110, 17);  // controller buttons
     d.Slot(12, 61, 105, 9);  // value bar
-    const std::array<int, 4> lefts = {15, 39, 56, 73};
     const std::array<const char *, 4> labels = {"VOL", "SNG", "ACC", "KEY"};
     for (int i = 0; i < 4; ++i) {
-        d.SmallLabel(lefts[i] + 6, 73, labels[i]);
+        const QRect track = design::VerticalSlider(i);
+        d.SmallLabel(track.left() + 6, track.top() - 7, labels[i]);
         // Track with a centre groove and scale ticks beside it.
-        d.Slot(lefts[i], 80, 11, 41);
-        const QRect r = d.R(lefts[i], 80, 11, 41);
+        d.Slot(track.left(), track.top(), track.width(), track.height());
+        const QRect r = d.R(track.left(), track.top(), track.width(), track.height());
         d.p.fillRect(QRect(r.center().x(), r.top() + 2, d.s.thick(1) + 1, r.height() - 4),
                      QColor(0x02, 0x02, 0x03));
         for (int k = 0; k <= 4; ++k) {
@@ -172,22 +174,23 @@ void DrawDisplay(Painter &d) {
 void DrawTransportSection(Painter &d) {
     d.Section(240, 23, 205, 103);
     d.Bed(241, 32, 198, 54);  // transport, position and caption buttons
-    d.Slot(268, 57, 143, 11);
+    const QRect progress = design::kProgressPanel;
+    d.Slot(progress.left(), progress.top(), progress.width(), progress.height());
     // Beat lamp sockets and their numbers.
-    const std::array<int, 4> lamps = {244, 257, 269, 282};
     for (int i = 0; i < 4; ++i) {
         const char label[2] = {char('1' + i), 0};
-        d.SmallLabel(lamps[i] + 4, 108, label);
-        const QRect r = d.R(lamps[i], 115, 8, 6).adjusted(-1, -1, 1, 1);
+        const int left = design::kBeatLampLefts[i], top = design::kBeatLampTop;
+        d.SmallLabel(left + 4, top - 7, label);
+        const QRect r = d.R(left, top, 8, 6).adjusted(-1, -1, 1, 1);
         d.p.fillRect(r, QColor(0x08, 0x09, 0x0b));
     }
     d.SmallLabel(266, 92, "BEAT");
-    const std::array<int, 3> sliders = {300, 348, 396};
     const std::array<const char *, 3> labels = {"TEMPO", "PITCH", "CTRL"};
     for (int i = 0; i < 3; ++i) {
-        d.SmallLabel(sliders[i] + 22, 104, labels[i]);
-        d.Slot(sliders[i], 112, 45, 11);
-        const QRect r = d.R(sliders[i], 112, 45, 11);
+        const QRect track = design::HorizontalSlider(i);
+        d.SmallLabel(track.left() + 22, track.top() - 8, labels[i]);
+        d.Slot(track.left(), track.top(), track.width(), track.height());
+        const QRect r = d.R(track.left(), track.top(), track.width(), track.height());
         d.p.fillRect(QRect(r.left() + 2, r.center().y(), r.width() - 4, d.s.thick(1) + 1),
                      QColor(0x02, 0x02, 0x03));
     }
@@ -209,7 +212,8 @@ void DrawKeyboardBed(Painter &d) {
     d.p.fillRect(QRect(bed.left(), bed.bottom() + 1, bed.width(), 1), QColor(0x3a, 0x3f, 0x47));
     d.p.end();
     QPainter p(&d.img);
-    p.drawImage(QPoint(d.s(11), d.s(130)), keyboard_art::RenderKeyboard(d.s));
+    p.drawImage(QPoint(d.s(design::kKeyboard.left()), d.s(design::kKeyboard.top())),
+                keyboard_art::RenderKeyboard(d.s));
     p.end();
     d.p.begin(&d.img);
 }
@@ -217,7 +221,7 @@ void DrawKeyboardBed(Painter &d) {
 }  // namespace
 
 QImage MainBackground(LayoutScale s) {
-    QImage img(s(450), s(210), QImage::Format_RGB32);
+    QImage img(s(design::kWindow.width()), s(design::kWindow.height()), QImage::Format_RGB32);
     Painter d{img, s};
     DrawBody(d);
     DrawBrand(d);

@@ -1,5 +1,6 @@
 #include "panel_art.h"
 
+#include "layout_tables.h"
 #include "palette.h"
 #include "pixel_font.h"
 
@@ -10,9 +11,6 @@
 
 namespace panel_art {
 namespace {
-
-constexpr std::array<int, 6> kMarkerLefts = {142, 160, 178, 196, 215, 232};
-constexpr std::array<int, 2> kMarkerTops = {101, 112};
 
 void DrawLamp(QPainter &p, const QRect &r, const QColor &light, bool lit) {
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -35,8 +33,11 @@ void DrawLamp(QPainter &p, const QRect &r, const QColor &light, bool lit) {
 }  // namespace
 
 QRect MarkerRect(LayoutScale s, int cell) {
-    return QRect(s(kMarkerLefts[cell % 6]) - s(kPanelLeft), s(kMarkerTops[cell / 6]) - s(kPanelTop), s(5),
-                 s(8));
+    // The marker's places are the program's own panel tables.
+    const piano::LayoutTables tables;
+    const int left = tables.values[piano::kPanelMarkerLeft0 + cell % 6];
+    const int top = tables[cell / 6 == 0 ? piano::kPanelMarkerTopRow1 : piano::kPanelMarkerTopRow2];
+    return QRect(s(left) - s(kPanelLeft), s(top) - s(kPanelTop), s(5), s(8));
 }
 
 void DrawControlPanel(QImage &target, QPoint origin, LayoutScale s) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layout_scale.h"
+#include "window_design.h"
 
 #include <QImage>
 
@@ -8,7 +9,10 @@
 // slider thumbs.
 namespace panel_art {
 
-inline constexpr int kPanelLeft = 130, kPanelTop = 99, kPanelWidth = 108, kPanelHeight = 22;
+inline constexpr int kPanelLeft = piano::design::kControlPanel.left();
+inline constexpr int kPanelTop = piano::design::kControlPanel.top();
+inline constexpr int kPanelWidth = piano::design::kControlPanel.width();
+inline constexpr int kPanelHeight = piano::design::kControlPanel.height();
 
 // Draws the panel with its top-left corner at origin (used for the panel picture and the backgrounds).
 void DrawControlPanel(QImage &target, QPoint origin, LayoutScale s);

@@ -4,6 +4,7 @@
 #include "keyboard_geometry.h"
 #include "layout_scale.h"
 #include "panel_art.h"
+#include "window_design.h"
 
 #include <QDir>
 #include <QPainter>
@@ -38,23 +39,22 @@ QImage Compose(std::map<std::string, QImage> &img, LayoutScale s) {
     const std::pair<const char *, const char *> transport[] = {
         {"B7", "BEIFENB16"},  {"B8", "BEIFENB17"},  {"B9", "BEIFENB18"}, {"B10", "BEIFENB19"},
         {"B11", "BEIFENB20"}, {"B12", "BEIFENB21"}, {"B5", "BEIFENB24"}};
-    const int lefts[] = {242, 270, 298, 326, 354, 382, 410};
+    namespace design = piano::design;
+    auto scaled = [&s](const QRect &r) { return s.rect(r.x(), r.y(), r.width(), r.height()); };
     for (int i = 0; i < 7; ++i)
-        p.drawImage(s.rect(lefts[i], 33, 28, 22),
+        p.drawImage(scaled(design::TransportButton(i)),
                     Face(pic(transport[i].first, transport[i].second), i == 2   ? 2
                                                                        : i == 1 ? 1
                                                                                 : 0));
     const std::pair<const char *, const char *> controllers[] = {
         {"B16", "BEIFENB25"}, {"B17", "BEIFENB26"}, {"B18", "BEIFENB27"}, {"B29", "BEIFENB28"}};
-    const int clefts[] = {11, 38, 65, 92};
     for (int i = 0; i < 4; ++i)
-        p.drawImage(s.rect(clefts[i], 41, 27, 15),
+        p.drawImage(scaled(design::ControllerButton(i)),
                     Face(pic(controllers[i].first, controllers[i].second), i == 0 ? 2 : 0));
     const std::pair<const char *, const char *> modes[] = {
         {"B32", "BEIFENB29"}, {"B33", "BEIFENB30"}, {"B34", "BEIFENB31"}};
-    const int mtops[] = {78, 93, 108};
     for (int i = 0; i < 3; ++i)
-        p.drawImage(s.rect(92, mtops[i], 27, 15), Face(pic(modes[i].first, modes[i].second), 0));
+        p.drawImage(scaled(design::ModeButton(i)), Face(pic(modes[i].first, modes[i].second), 0));
     // Panel picture (normal layout only; the enlarged layout shows the background's panel).
     if (!big) p.drawImage(QPoint(panel_art::kPanelLeft, panel_art::kPanelTop), img["skin:B27"]);
     // Markers: mode 2 selected, cell 7 marked.
@@ -63,20 +63,26 @@ QImage Compose(std::map<std::string, QImage> &img, LayoutScale s) {
     p.drawImage(QRect(QPoint(s(113), s(96)), markerSize), marker);
     p.drawImage(QRect(QPoint(s(160), s(112)), markerSize), marker);
     // Beat lamps, beat 1 lit.
-    const int lampLefts[] = {244, 257, 269, 282};
     for (int i = 0; i < 4; ++i) {
         const QImage &lamp = i == 0 ? pic("B19", "BEIFENB32") : pic("B23", "BEIFENB36");
-        p.drawImage(big ? QRect(s(lampLefts[i]), s(115), 13, 10) : QRect(lampLefts[i], 115, 7, 5), lamp);
+        const int left = design::kBeatLampLefts[i], top = design::kBeatLampTop;
+        p.drawImage(big ? QRect(s(left), s(top), 13, 10) : QRect(left, top, 7, 5), lamp);
     }
     // Slider thumbs at their default places.
-    const int vlefts[] = {15, 39, 56, 73};
-    for (int l : vlefts)
-        p.drawImage(big ? QRect(s(l), s(80) + s(8), 21, 15) : QRect(l, 80 + 8, 11, 14), img["skin:B30"]);
-    const int hlefts[] = {300, 348, 396};
-    for (int l : hlefts)
-        p.drawImage(big ? QRect(s(l) + s(8), s(112), 15, 21) : QRect(l + 8, 112, 15, 11), img["skin:B31"]);
+    for (int i = 0; i < 4; ++i) {
+        const QRect track = design::VerticalSlider(i);
+        p.drawImage(big ? QRect(s(track.left()), s(track.top()) + s(8), 21, 15)
+                        : QRect(track.left(), track.top() + 8, 11, 14),
+                    img["skin:B30"]);
+    }
+    for (int i = 0; i < 3; ++i) {
+        const QRect track = design::HorizontalSlider(i);
+        p.drawImage(big ? QRect(s(track.left()) + s(8), s(track.top()), 15, 21)
+                        : QRect(track.left() + 8, track.top(), 15, 11),
+                    img["skin:B31"]);
+    }
     // Keyboard with a C major chord and a black key lit, drawn the way the program draws keys.
-    const QPoint kb(s(11), s(130));
+    const QPoint kb(s(design::kKeyboard.left()), s(design::kKeyboard.top()));
     p.drawImage(kb, big ? img["def:BEIFENB14"] : img["def:BEIFENB13"]);
     for (int slot : {25, 29, 32, 38, 43}) {
         const int shape = int(keyboard_geometry::ShapeOfSlot(slot));
