@@ -30,14 +30,14 @@ std::string fileNamePart(const std::string &path) {
 }
 
 void restartAccomp(Performance &p, const std::string &path) {
-    EngineCall(p.engine, MDRV_STOP_ACCOMP);
-    EngineCall(p.engine, MDRV_LOAD_ACCOMP, 0, path.c_str());
-    EngineCall(p.engine, MDRV_START_ACCOMP);
+    EngineCall(*p.engine, MDRV_STOP_ACCOMP);
+    EngineCall(*p.engine, MDRV_LOAD_ACCOMP, 0, path.c_str());
+    EngineCall(*p.engine, MDRV_START_ACCOMP);
 }
 
 void chooseAccomp(Performance &p, int cell) {
     if (cell == 0) {
-        EngineCall(p.engine, MDRV_STOP_ACCOMP);
+        EngineCall(*p.engine, MDRV_STOP_ACCOMP);
         if (p.hooks.postToWindow) p.hooks.postToWindow(WM_MDRV_ACCOMP_NOTE, kPanelMarkersHidden, 100);
         return;
     }

@@ -17,7 +17,7 @@ void open(Performance &p, int page) {
 
 void DialogButtonPress(Performance &p, DialogButton button) {
     p.dialogButtons.marked[index(button)] = true;
-    if (button == DialogButton::AccompVoices) EngineCall(p.engine, MDRV_SET_ACCOMP_PROGRAM_FLAG, 0);
+    if (button == DialogButton::AccompVoices) EngineCall(*p.engine, MDRV_SET_ACCOMP_PROGRAM_FLAG, 0);
 }
 
 void DialogButtonRelease(Performance &p, DialogButton button, int x, int y, int width, int height) {
@@ -29,15 +29,15 @@ void DialogButtonRelease(Performance &p, DialogButton button, int x, int y, int 
             open(p, kPageBandVoice);
             break;
         case DialogButton::ChannelVoices:
-            EngineCall(p.engine, MDRV_USER_PROGRAMS);
+            EngineCall(*p.engine, MDRV_USER_PROGRAMS);
             open(p, kPageChannels);
             break;
         case DialogButton::Controllers:
-            EngineCall(p.engine, MDRV_USER_PROGRAMS);
+            EngineCall(*p.engine, MDRV_USER_PROGRAMS);
             open(p, kPageControllers);
             break;
         case DialogButton::AccompVoices:
-            EngineCall(p.engine, MDRV_SET_ACCOMP_PROGRAM_FLAG, 1);
+            EngineCall(*p.engine, MDRV_SET_ACCOMP_PROGRAM_FLAG, 1);
             open(p, kPageAccompVoice);
             break;
     }

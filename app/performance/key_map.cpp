@@ -81,7 +81,7 @@ void ForgetControllersSent(Performance &p) {
 void SendKeyboardMessage(const Performance &p, int status, int data1, int data2) {
     // A pitch or program above 127 (a high slot plus an interval, or a damaged map) is no MIDI data byte.
     if (!isDataByte(data1) || !isDataByte(data2)) return;
-    if (p.engine.sME1) p.engine.sME1(status, data1, data2);
+    if (p.engine->sME1) p.engine->sME1(status, data1, data2);
 }
 
 void KeyDown(Performance &p, int code, KeyStroke kind) {
@@ -152,12 +152,12 @@ void SilenceKeyboard(Performance &p) {
     p.keyHeld.fill(0);
     p.slotHeld.fill(0);
     liftHoldPedals(p);
-    if (!p.engine.sME5) return;
+    if (!p.engine->sME5) return;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const int pitch = p.state.slotPitch(slot);
         if (!isDataByte(pitch)) continue;
-        p.engine.sME5(NW_NOTE_ON, pitch, 0);
-        p.engine.sME5(NW_NOTE_ON, pitch, 0);
+        p.engine->sME5(NW_NOTE_ON, pitch, 0);
+        p.engine->sME5(NW_NOTE_ON, pitch, 0);
     }
 }
 

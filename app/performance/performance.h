@@ -122,8 +122,12 @@ struct DialogButtonState {
     std::array<bool, 4> marked{};
 };
 
+// No engine yet: every call does nothing.
+inline const EngineBinding kNoEngine{};
+
 struct Performance {
-    EngineBinding engine;
+    // The program's binding, read at each call, so an engine bound (or rebound) later is the one used.
+    const EngineBinding *engine = &kNoEngine;
     KeyboardState state;
     std::array<uint8_t, 256> keyHeld{};
     std::array<uint8_t, 256> keySlot{};  // the slot a held key pressed, released even if remapped since

@@ -57,7 +57,7 @@ void SliderPress(Performance &p, SliderId id, MouseButton button, int position) 
         if (p.hooks.startVolumeControl) p.hooks.startVolumeControl();
     } else if (id == SliderId::AccompController) {
         p.state.controllerTarget() = kControllerTargetAccomp;
-        EngineCall(p.engine, MDRV_USER_PROGRAMS);
+        EngineCall(*p.engine, MDRV_USER_PROGRAMS);
         if (p.hooks.openFunctionDialog) p.hooks.openFunctionDialog(kControllerPage, false);
     }
 }
@@ -122,13 +122,13 @@ SliderValues SliderValuesFor(const LayoutTables &layout, const std::array<int, k
 
 void SendSliders(Performance &p) {
     const SliderValues v = SliderValuesFor(p.layout, p.sliders.thumb);
-    EngineCall(p.engine, MDRV_SET_VOLUME, v.volume);
-    EngineCall(p.engine, MDRV_SET_SONG_VELOCITY, v.songVelocity);
-    EngineCall(p.engine, MDRV_SET_ACCOMP_VELOCITY, v.accompVelocity);
+    EngineCall(*p.engine, MDRV_SET_VOLUME, v.volume);
+    EngineCall(*p.engine, MDRV_SET_SONG_VELOCITY, v.songVelocity);
+    EngineCall(*p.engine, MDRV_SET_ACCOMP_VELOCITY, v.accompVelocity);
     p.keyboardVelocity = static_cast<uint8_t>(v.keyboardVelocity);
-    EngineCall(p.engine, MDRV_SET_ACCOMP_SPEED, v.accompSpeed);
-    EngineCall(p.engine, MDRV_SET_ACCOMP_BEND, v.accompBend);
-    EngineCall(p.engine, MDRV_SET_ACCOMP_CONTROLLER_VALUE, v.accompController);
+    EngineCall(*p.engine, MDRV_SET_ACCOMP_SPEED, v.accompSpeed);
+    EngineCall(*p.engine, MDRV_SET_ACCOMP_BEND, v.accompBend);
+    EngineCall(*p.engine, MDRV_SET_ACCOMP_CONTROLLER_VALUE, v.accompController);
 }
 
 }  // namespace piano

@@ -63,7 +63,7 @@ void KeyOverlay::clearKeyboard() {
 }
 
 PerformanceWiring::PerformanceWiring(Program &program) : program_(program), overlay_(program_) {
-    perf_.engine = program_.engine;
+    perf_.engine = &program_.engine;
     perf_.canvas = &overlay_;
     connectControls();
 }
@@ -71,7 +71,6 @@ PerformanceWiring::PerformanceWiring(Program &program) : program_(program), over
 PerformanceWiring::~PerformanceWiring() = default;
 
 void PerformanceWiring::loadKeyboardState(const QString &path) {
-    perf_.engine = program_.engine;  // bound by now
     LoadKeyboardState(perf_.state, localPath(path));
 }
 
@@ -112,7 +111,6 @@ void PerformanceWiring::engineMessage(uint32_t message, uint32_t wparam, uint32_
 }
 
 bool PerformanceWiring::keyEvent(QKeyEvent *event) {
-    perf_.engine = program_.engine;
     const bool consumed = HandleKeyEvent(perf_, *event);
     showControllers();
     return consumed;
@@ -160,7 +158,7 @@ void PerformanceWiring::connectControls() {
          {kBandVoiceButton, kChannelVoicesButton, kControllersButton, kAccompVoicesButton})
         c.captionButton(form)->installEventFilter(this);
     connect(c.captionButton(kEchoButton), &QAbstractButton::clicked, this,
-            [this] { EngineCall(perf_.engine, MDRV_TOGGLE_ECHO); });
+            [this] { EngineCall(*perf_.engine, MDRV_TOGGLE_ECHO); });
 }
 
 void PerformanceWiring::showControllers() {
@@ -216,7 +214,6 @@ void PerformanceWiring::clickPanel(int x, int y) {
 }
 
 void PerformanceWiring::sendSliderValues() {
-    perf_.engine = program_.engine;
     SendSliders(perf_);
 }
 
@@ -231,7 +228,6 @@ bool PerformanceWiring::sliderEvent(int slider, QObject *watched, QEvent *event)
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            perf_.engine = program_.engine;
             SliderPress(perf_, id, mouseButton(mouse), position);
             break;
         case QEvent::MouseMove:
@@ -255,7 +251,6 @@ bool PerformanceWiring::eventFilter(QObject *watched, QEvent *event) {
     MainWindowControls &c = program_.controls;
     auto *m = static_cast<QMouseEvent *>(event);
     const QPoint pos = m->position().toPoint();
-    perf_.engine = program_.engine;
     // The keyboard and the control panel take the left button only; the right one opens the menu.
     const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
     if (press && m->button() != Qt::LeftButton && (watched == c.keyboardPicture || watched == c.controlPanel))

@@ -42,9 +42,11 @@ class RecordingCanvas : public KeyCanvas {
 // A performance wired to the recorders, with the controller values already sent.
 struct RecordingPerformance : Performance {
     FakeEngine fakeEngine;
+    EngineBinding binding;
     RecordingCanvas recordingCanvas;
     RecordingPerformance() {
-        fakeEngine.bind(engine);
+        fakeEngine.bind(binding);
+        engine = &binding;
         canvas = &recordingCanvas;
         state.installDefaultMap();
         buttons.lastSent = {0, 8, 8, 8, 8};
