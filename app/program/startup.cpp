@@ -14,6 +14,7 @@
 #include "program.h"
 #include "program_files.h"
 #include "skin.h"
+#include "sliders.h"
 #include "window_design.h"
 
 namespace Startup {
@@ -245,8 +246,13 @@ bool formShow(Program &p) {
         Layout::enlarge(p);
     }
 
+    // A thumb with no stored place starts at its first-run place in the normal layout, wherever the
+    // layout in force puts that (an enlarged start must not leave the accompaniment out of tune).
+    auto firstRun = [&p](int normalPlace) {
+        return p.state.enlarged ? piano::EnlargedThumb(normalPlace) : normalPlace;
+    };
     piano::SliderThumbs sliders;
-    sliders[0] = p.settings.readInt(SettingsKeys::kVolume, 8);
+    sliders[0] = p.settings.readInt(SettingsKeys::kVolume, firstRun(8));
     // The accompaniment pitch thumb (Control5) starts in the middle of its track, where the accompaniment
     // bend is 64, 64, i.e. in tune with the keyboard; at 8 it would play about a semitone flat.
     constexpr int kPitchThumbInTune = 16;
@@ -254,9 +260,10 @@ bool formShow(Program &p) {
     // starts at 24 of 30 (volume 96), where the accompaniment sits beside the keyboard and the song.
     constexpr int kControllerThumbDefault = 24;
     for (int i = 1; i <= 6; ++i)
-        sliders[i] = p.settings.readInt(SettingsKeys::kControls[i], i == 5   ? kPitchThumbInTune
+        sliders[i] =
+            p.settings.readInt(SettingsKeys::kControls[i], firstRun(i == 5   ? kPitchThumbInTune
                                                                     : i == 6 ? kControllerThumbDefault
-                                                                             : 8);
+                                                                             : 8));
     // Stored in the layout in force when they were written, which start-up has just restored.
     p.hooks.restoreSliders(sliders);
 

@@ -399,3 +399,20 @@ TEST(Layout, AThumbPlacedWhileEnlargedComesBackAfterARestart) {
     EXPECT_EQ(sliderValuesSent(again), sent);
     again.window().shutdown();
 }
+
+// Thumbs with no stored place start at their first-run places whichever layout the window starts in: an
+// enlarged start sends what a normal one does (the accompaniment stays in tune).
+TEST(Layout, AnEnlargedFirstStartSendsTheFirstRunSliderValues) {
+    std::vector<EngineCommand> sent[2];
+    for (int enlarged : {0, 1}) {
+        Installation installation;
+        installation.writeSettings(QString("[Piano]\nMaxMin=%1\n").arg(enlarged));
+        RunningWindow run(installation);
+        ASSERT_TRUE(run.start());
+        run.show();
+        ASSERT_EQ(run.program().state.enlarged, enlarged == 1);
+        sent[enlarged] = sliderValuesSent(run);
+        run.window().shutdown();
+    }
+    EXPECT_EQ(sent[1], sent[0]);
+}
