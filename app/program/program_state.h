@@ -49,6 +49,7 @@ struct StoredSettings {
     int panelMode = 0;         // "inx1"
     int controllerButton = 0;  // "CortrorButton"
     int deviceId = -1;         // "DrviveID"
+    QString midiInput;         // "MidiIn", as stored
     uint8_t controlCode = 0;   // "ControlCode", one byte
     bool savePlay = false;
     bool saveTkb = false;
