@@ -9,19 +9,23 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QImage>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <map>
 #include <memory>
 #include <set>
 
 #include "composition_root.h"
+#include "device_page.h"
 #include "keyboard_view.h"
 #include "main_window.h"
 #include "performance_wiring.h"
 #include "scripted_dialogs.h"
+#include "settings_dialog.h"
 #include "test_installation.h"
 
 namespace piano::test {
@@ -83,24 +87,22 @@ class MidiKeyboardTest : public ::testing::Test {
         ASSERT_TRUE(install.isComplete()) << install.problem().toStdString();
         ASSERT_TRUE(jack.waitUntilRunning()) << "jackd did not start";
         qputenv("NOTEWIRE_MIDI_API", "jack");
-        // The chord effect is chosen on the panel (effects mode, cell 4) and kept from the last run.
-        install.writeSettings("[Piano]\nButton6=4\n");
+        keyboard = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, "Test keyboard");
+    }
+    // Starts the program with these settings lines.
+    void startProgram(const QString &settings) {
+        install.writeSettings(settings);
         dialogs.answerWhenNoneLeft = NW_IDNO;
         composition = std::make_unique<CompositionRoot>(dialogs);
         ASSERT_TRUE(composition->window().start());
         composition->window().show();
         composition->livePlaying().sendSliderValues();  // the main timer's first reading of the sliders
-
-        keyboard = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, "Test keyboard");
-        QDeadlineTimer deadline(10000);
-        int piano = -1;
-        while (piano < 0 && !deadline.hasExpired()) {
-            for (unsigned i = 0; i < keyboard->getPortCount(); ++i)
-                if (keyboard->getPortName(i) == "Piano:Piano") piano = int(i);
-            if (piano < 0) QTest::qWait(50);
-        }
-        ASSERT_GE(piano, 0) << "the program's input port did not appear";
-        keyboard->openPort(unsigned(piano), "keys");
+    }
+    // The index of the program's port among the inputs the keyboard can reach, or -1.
+    int pianoPort() {
+        for (unsigned i = 0; i < keyboard->getPortCount(); ++i)
+            if (keyboard->getPortName(i) == "Piano:Piano") return int(i);
+        return -1;
     }
     void TearDown() override {
         keyboard.reset();
@@ -151,6 +153,12 @@ class MidiKeyboardTest : public ::testing::Test {
 };
 
 TEST_F(MidiKeyboardTest, AChordWithTheChordEffectSoundsLightsAndEndsWithItsNoteOffs) {
+    // The chord effect is chosen on the panel (effects mode, cell 4) and kept from the last run.
+    startProgram("[Piano]\nButton6=4\n");
+    int piano = -1;
+    ASSERT_TRUE(waitFor([&] { return (piano = pianoPort()) >= 0; })) << "the program's port did not appear";
+    keyboard->openPort(unsigned(piano), "keys");  // as another program or a patchbay connects to it
+
     // C, E and G of the second octave area: slots 13, 17 and 20. Each adds its triad.
     send(0x90, 48, 100);
     send(0x90, 52, 90);
@@ -174,6 +182,32 @@ TEST_F(MidiKeyboardTest, AChordWithTheChordEffectSoundsLightsAndEndsWithItsNoteO
         << install.captureEvents().join('\n').toStdString();
     for (int slot : {13, 17, 20, 24, 27})
         EXPECT_FALSE(litAt(slot)) << slot;
+}
+
+TEST_F(MidiKeyboardTest, TheSettingsDialogConnectsOneSourceByNameOrNone) {
+    keyboard->openVirtualPort("keys");  // a keyboard that waits to be connected
+    startProgram("[Set]\nMidiIn=none\n");
+    EXPECT_EQ(pianoPort(), -1);  // no input port while the input is off
+
+    {
+        SettingsDialog dialog(composition->window().program());
+        QComboBox *list = dialog.devicePage()->midiInputList();
+        const int row = list->findText("Test keyboard:keys");
+        ASSERT_GE(row, 2) << "the keyboard is not listed";
+        list->setCurrentIndex(row);
+        dialog.okButton()->click();
+    }
+    send(0x90, 60, 100);
+    ASSERT_TRUE(waitFor([&] { return noteOns().count(60) == 1; }))
+        << install.captureEvents().join('\n').toStdString();
+    send(0x80, 60, 0);
+    ASSERT_TRUE(waitFor([&] { return sounding().empty(); }));
+
+    SettingsDialog dialog(composition->window().program());
+    dialog.devicePage()->midiInputList()->setCurrentIndex(1);  // 不使用
+    dialog.okButton()->click();
+    EXPECT_TRUE(waitFor([&] { return pianoPort() == -1; }));
+    EXPECT_EQ(install.settingsText().contains("MidiIn=none"), true);
 }
 
 }  // namespace
