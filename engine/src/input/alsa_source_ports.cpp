@@ -35,30 +35,20 @@ class AlsaSourcePorts : public SourcePorts {
         return out;
     }
 
-    bool connect(const std::string &source, const std::string &port) override {
-        snd_seq_addr_t from{}, to{};
-        bool found = false;
+    bool keepConnected(const std::string &port, const std::string &source) override {
+        if (!ownPort(port, target_)) return false;
+        source_ = source;
+        bool joined = false;
         forEachPort([&](snd_seq_port_info_t *p, snd_seq_client_info_t *c) {
-            if (!found && isSource(p, c) && nameOf(p, c) == source) {
-                from = *snd_seq_port_info_get_addr(p);
-                found = true;
-            }
-        });
-        return found && ownPort(port, to) && subscribe(from, to);
-    }
-
-    void connectHardware(const std::string &port) override {
-        if (!ownPort(port, target_)) return;
-        forEachPort([&](snd_seq_port_info_t *p, snd_seq_client_info_t *c) {
-            if (isHardware(p, c)) subscribe(*snd_seq_port_info_get_addr(p), target_);
+            if (isWanted(p, c)) joined = subscribe(*snd_seq_port_info_get_addr(p), target_) || joined;
         });
         const int listener = snd_seq_create_simple_port(seq_, "announcements",
                                                         SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
                                                         SND_SEQ_PORT_TYPE_APPLICATION);
-        if (listener < 0 ||
-            snd_seq_connect_from(seq_, listener, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE) < 0)
-            return;
-        watcher_ = std::thread([this] { watch(); });
+        if (listener >= 0 &&
+            snd_seq_connect_from(seq_, listener, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE) >= 0)
+            watcher_ = std::thread([this] { watch(); });
+        return joined;
     }
 
   private:
@@ -77,9 +67,12 @@ class AlsaSourcePorts : public SourcePorts {
         }
     }
 
-    // Ports of this process other than the connector's: the program's input port.
+    // The program's own client (its input port), known by its process, or by its name where the
+    // sequencer does not tell the process; and the connector.
     bool isOurs(snd_seq_client_info_t *client) const {
-        return snd_seq_client_info_get_pid(client) == getpid() ||
+        const int pid = snd_seq_client_info_get_pid(client);
+        return pid == getpid() ||
+               (pid <= 0 && std::string(snd_seq_client_info_get_name(client)) == "Piano") ||
                snd_seq_client_info_get_client(client) == self_;
     }
 
@@ -96,6 +89,11 @@ class AlsaSourcePorts : public SourcePorts {
                std::string(snd_seq_client_info_get_name(client)) != "Midi Through";
     }
 
+    bool isWanted(snd_seq_port_info_t *port, snd_seq_client_info_t *client) const {
+        return source_.empty() ? isHardware(port, client)
+                               : isSource(port, client) && nameOf(port, client) == source_;
+    }
+
     static std::string nameOf(snd_seq_port_info_t *port, snd_seq_client_info_t *client) {
         return std::string(snd_seq_client_info_get_name(client)) + ":" + snd_seq_port_info_get_name(port);
     }
@@ -103,8 +101,8 @@ class AlsaSourcePorts : public SourcePorts {
     bool ownPort(const std::string &name, snd_seq_addr_t &out) {
         bool found = false;
         forEachPort([&](snd_seq_port_info_t *p, snd_seq_client_info_t *c) {
-            if (!found && snd_seq_client_info_get_pid(c) == getpid() &&
-                snd_seq_client_info_get_client(c) != self_ && name == snd_seq_port_info_get_name(p)) {
+            if (!found && isOurs(c) && snd_seq_client_info_get_client(c) != self_ &&
+                name == snd_seq_port_info_get_name(p)) {
                 out = *snd_seq_port_info_get_addr(p);
                 found = true;
             }
@@ -121,7 +119,7 @@ class AlsaSourcePorts : public SourcePorts {
         return result >= 0 || result == -EBUSY;  // already joined
     }
 
-    void connectIfHardware(const snd_seq_addr_t &addr) {
+    void connectIfWanted(const snd_seq_addr_t &addr) {
         snd_seq_client_info_t *client;
         snd_seq_port_info_t *port;
         snd_seq_client_info_alloca(&client);
@@ -129,7 +127,7 @@ class AlsaSourcePorts : public SourcePorts {
         if (snd_seq_get_any_client_info(seq_, addr.client, client) < 0 ||
             snd_seq_get_any_port_info(seq_, addr.client, addr.port, port) < 0)
             return;
-        if (isHardware(port, client)) subscribe(addr, target_);
+        if (isWanted(port, client)) subscribe(addr, target_);
     }
 
     void watch() {
@@ -140,7 +138,7 @@ class AlsaSourcePorts : public SourcePorts {
             if (poll(fds.data(), fds.size(), kWatchMs) <= 0) continue;
             snd_seq_event_t *event = nullptr;
             while (snd_seq_event_input(seq_, &event) >= 0 && event) {
-                if (event->type == SND_SEQ_EVENT_PORT_START) connectIfHardware(event->data.addr);
+                if (event->type == SND_SEQ_EVENT_PORT_START) connectIfWanted(event->data.addr);
                 event = nullptr;
             }
         }
@@ -149,6 +147,7 @@ class AlsaSourcePorts : public SourcePorts {
     snd_seq_t *seq_;
     int self_;
     snd_seq_addr_t target_{};
+    std::string source_;  // empty: every hardware source
     std::thread watcher_;
     std::atomic<bool> stop_{false};
 };

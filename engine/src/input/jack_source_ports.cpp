@@ -1,9 +1,10 @@
 // A JACK server's MIDI sources. A client of our own lists the ports and joins them to the program's
-// port; the server tells it of every port registered, and a keyboard that appears later (a physical
-// port) is joined on a thread of ours, as a client must not call the server from its notifications.
+// port; the server tells it of every port registered, and a keyboard that appears later is joined on a
+// thread of ours, as a client must not call the server from its notifications.
 #include <jack/jack.h>
 
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -45,18 +46,13 @@ class JackSourcePorts : public SourcePorts {
         return portNames(client_, nullptr, JackPortIsOutput);
     }
 
-    bool connect(const std::string &source, const std::string &port) override {
-        const std::string target = ownPort(port);
-        if (target.empty()) return false;
-        const int result = jack_connect(client_, source.c_str(), target.c_str());
-        return result == 0 || result == EEXIST;
-    }
-
-    void connectHardware(const std::string &port) override {
+    bool keepConnected(const std::string &port, const std::string &source) override {
         target_ = ownPort(port);
-        if (target_.empty()) return;
-        joinHardware();
+        if (target_.empty()) return false;
+        source_ = source;
+        const bool joined = joinWanted();
         watcher_ = std::thread([this] { watch(); });
+        return joined;
     }
 
   private:
@@ -78,9 +74,16 @@ class JackSourcePorts : public SourcePorts {
         return found.empty() ? std::string() : found.back();
     }
 
-    void joinHardware() {
-        for (const std::string &name : portNames(client_, nullptr, JackPortIsOutput | JackPortIsPhysical))
-            jack_connect(client_, name.c_str(), target_.c_str());
+    // Joins what is wanted and present; true when something was.
+    bool joinWanted() {
+        bool joined = false;
+        const unsigned long flags = JackPortIsOutput | (source_.empty() ? JackPortIsPhysical : 0);
+        for (const std::string &name : portNames(client_, nullptr, flags)) {
+            if (!source_.empty() && name != source_) continue;
+            const int result = jack_connect(client_, name.c_str(), target_.c_str());
+            joined = joined || result == 0 || result == EEXIST;
+        }
+        return joined;
     }
 
     void watch() {
@@ -90,13 +93,14 @@ class JackSourcePorts : public SourcePorts {
             if (stop_) break;
             changed_ = false;
             lock.unlock();
-            joinHardware();
+            joinWanted();
             lock.lock();
         }
     }
 
     jack_client_t *client_;
     std::string target_;
+    std::string source_;  // empty: every physical source
     std::thread watcher_;
     std::mutex mutex_;
     std::condition_variable wake_;

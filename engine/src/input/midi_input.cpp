@@ -117,9 +117,10 @@ bool MidiInput::open(Choice choice, const std::string &source) {
         close();
         return false;
     }
-    if (choice == Choice::Auto) ports_->connectHardware(kPortName);
-    if (choice == Choice::Source && !ports_->connect(source, kPortName))
-        std::fprintf(stderr, "notewire: MIDI input: the source \"%s\" is not there\n", source.c_str());
+    const std::string wanted = choice == Choice::Source ? source : std::string();
+    if (!ports_->keepConnected(kPortName, wanted) && choice == Choice::Source)
+        std::fprintf(stderr, "notewire: MIDI input: \"%s\" is not there; it is connected when it appears\n",
+                     source.c_str());
     return true;
 }
 

@@ -16,11 +16,10 @@ class SourcePorts {
     // Every source another program or a device offers, by the name the dialog shows; the program's own
     // port is not among them.
     virtual std::vector<std::string> sources() = 0;
-    // Connects a source to the port `port` of this process (the name the sequencer knows it by is looked
-    // up here); false when either is gone.
-    virtual bool connect(const std::string &source, const std::string &port) = 0;
-    // Connects every hardware source present now, and from now on each one that appears, to `port`.
-    virtual void connectHardware(const std::string &port) = 0;
+    // Connects the source named `source` (every hardware source when empty) to the port `port` of this
+    // process, now and whenever it appears again (a keyboard plugged in later). False when the port is not
+    // found or a named source is not there now.
+    virtual bool keepConnected(const std::string &port, const std::string &source) = 0;
 };
 
 // Null when the ALSA sequencer cannot be opened (no /dev/snd/seq, no permission).

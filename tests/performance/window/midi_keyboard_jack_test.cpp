@@ -210,6 +210,20 @@ TEST_F(MidiKeyboardTest, TheSettingsDialogConnectsOneSourceByNameOrNone) {
     EXPECT_EQ(install.settingsText().contains("MidiIn=none"), true);
 }
 
+TEST_F(MidiKeyboardTest, AChosenKeyboardPluggedInLaterIsConnectedWhenItAppears) {
+    startProgram("[Set]\nMidiIn=Test keyboard:keys\n");
+    keyboard->openVirtualPort("keys");
+    // The port's connection comes from the program's own thread: retry the note until it is heard.
+    ASSERT_TRUE(waitFor([&] {
+        if (noteOns().count(60)) return true;
+        send(0x90, 60, 100);
+        send(0x80, 60, 0);
+        QTest::qWait(50);
+        return false;
+    })) << install.captureEvents().join('\n').toStdString();
+    ASSERT_TRUE(waitFor([&] { return sounding().empty(); }));
+}
+
 }  // namespace
 }  // namespace piano::test
 
