@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <map>
+#include <ostream>
+#include <string>
 
 #include "key_map.h"
 #include "keyboard_view.h"
@@ -42,12 +44,17 @@ std::map<int, int> sounding(const std::vector<Call> &sentCalls) {
 }
 
 struct NoteCase {
+    const char *name;  // of the test case
     const char *what;
     int note;
     int effect;
     std::vector<Call> press;    // what the note-on sends
     std::vector<int> litSlots;  // keys lit, the slot's own first
 };
+
+void PrintTo(const NoteCase &c, std::ostream *out) {
+    *out << c.what;
+}
 
 class MidiNotes : public ::testing::TestWithParam<NoteCase> {};
 
@@ -87,29 +94,39 @@ TEST_P(MidiNotes, PlaysAsAPressAndItsNoteOffReleasesExactlyThat) {
 INSTANTIATE_TEST_SUITE_P(
     Notes, MidiNotes,
     ::testing::Values(
-        NoteCase{"a slot's pitch presses the slot", 48, 0, {sent(0xC0, 0, 0), sent(0x90, 48, 100)}, {13}},
-        NoteCase{"with the chord effect the slot's triad lights",
+        NoteCase{"SlotPitch",
+                 "a slot's pitch presses the slot",
+                 48,
+                 0,
+                 {sent(0xC0, 0, 0), sent(0x90, 48, 100)},
+                 {13}},
+        NoteCase{"ChordEffectOnASlot",
+                 "with the chord effect the slot's triad lights",
                  48,
                  4,
                  {sent(0xC0, 0, 0), sent(0x90, 52, 100), sent(0x90, 55, 100), sent(0x90, 48, 100)},
                  {13, 17, 20}},
-        NoteCase{"below the keyboard: the lowest area's voice, nothing lit",
+        NoteCase{"BelowTheKeyboard",
+                 "below the keyboard: the lowest area's voice, nothing lit",
                  30,
                  1,
                  {sent(0xC0, 7, 0), sent(0x90, 42, 100), sent(0x90, 30, 100)},
                  {}},
         // 97 stands 13 above the top area's C (84): pitch class 1, a fourth and a sixth.
-        NoteCase{"above the keyboard the chord follows the nearest area's scale",
+        NoteCase{"AboveTheKeyboard",
+                 "above the keyboard the chord follows the nearest area's scale",
                  97,
                  4,
                  {sent(0xC0, 9, 0), sent(0x90, 102, 100), sent(0x90, 106, 100), sent(0x90, 97, 100)},
                  {}},
-        NoteCase{"a layer effect without a slot",
+        NoteCase{"LayerEffectWithoutASlot",
+                 "a layer effect without a slot",
                  20,
                  8,
                  {sent(0xC0, 7, 0), sent(0xC0, 0, 0), sent(0x90, 20, 100), sent(0xC0, 0, 0),
                   sent(0x90, 20, 100), sent(0x90, 20, 100)},
-                 {}}));
+                 {}}),
+    [](const ::testing::TestParamInfo<NoteCase> &info) { return std::string(info.param.name); });
 
 TEST(MidiKeyboard, AMovedSlotIsFoundByItsPitchAndTheFirstOfTwoIsPressed) {
     RecordingPerformance p;
