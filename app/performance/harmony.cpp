@@ -43,27 +43,45 @@ void PlayHarmony(Performance &p, int e, int c, int pitch, int v) {
     switch (e) {
         case 1:
             lightAbove(p, c, 12);
-            noteOn(p, pitch + 12, v);
             break;
         case 2:
             lightAbove(p, c, fourthKeyOffset(k));
-            noteOn(p, pitch + 5, v);
             break;
         case 3:
             lightAbove(p, c, sixthKeyOffset(k));
+            break;
+        case 4:
+            lightAbove(p, c, ChordFor(k).a);
+            lightAbove(p, c, ChordFor(k).b);
+            break;
+        case 5:
+            lightAbove(p, c, 12);
+            lightAbove(p, c, 24);
+            break;
+        default:
+            break;
+    }
+    SoundHarmony(p, e, k, pitch, v);
+}
+
+void SoundHarmony(Performance &p, int e, int pitchClass, int pitch, int v) {
+    switch (e) {
+        case 1:
+            noteOn(p, pitch + 12, v);
+            break;
+        case 2:
+            noteOn(p, pitch + 5, v);
+            break;
+        case 3:
             noteOn(p, pitch + 9, v);
             break;
         case 4: {
-            const ChordIntervals chord = ChordFor(k);
-            lightAbove(p, c, chord.a);
-            lightAbove(p, c, chord.b);
+            const ChordIntervals chord = ChordFor(pitchClass);
             noteOn(p, pitch + chord.a, v);
             noteOn(p, pitch + chord.b, v);
             break;
         }
         case 5:
-            lightAbove(p, c, 12);
-            lightAbove(p, c, 24);
             noteOn(p, pitch + 12, v);
             noteOn(p, pitch + 24, v);
             break;

@@ -14,5 +14,7 @@ ChordIntervals ChordFor(int pitchClass);
 
 // Slot code 1..60 is a press, 61..120 a release (velocity 0); `pitch` is the note the slot sounds.
 void PlayHarmony(Performance &p, int effect, int slotCode, int pitch, int velocity);
+// The effect's notes and layer voices alone, nothing lit; `pitchClass` 0..11 places `pitch` in its area.
+void SoundHarmony(Performance &p, int effect, int pitchClass, int pitch, int velocity);
 
 }  // namespace piano

@@ -3,6 +3,7 @@
 #include "control_panel.h"
 #include "harmony.h"
 #include "keyboard_view.h"
+#include "midi_keyboard.h"
 
 namespace piano {
 namespace {
@@ -29,28 +30,6 @@ void sendSlotNote(Performance &p, int pitch, int program, int c, int velocity, i
     SendKeyboardMessage(p, NW_NOTE_ON, pitch, velocity);
 }
 
-void pressSlot(Performance &p, int slot, SoundingPress &press) {
-    const int pitch = p.state.slotPitch(slot);
-    // A second press of a slot already sounding (two keys on one slot) keeps the first one's record.
-    if (!press.sounding) press = {true, uint8_t(pitch), uint8_t(p.harmonyEffect)};
-    p.slotHeld[slot] = 1;
-    DrawKey(p, slot);
-    sendSlotNote(p, pitch, p.state.slotVoice(slot), slot, p.keyboardVelocity, p.harmonyEffect);
-}
-
-void releaseSlot(Performance &p, int slot, SoundingPress &press) {
-    const int c = slot + kSlotCount;
-    if (press.sounding) {
-        press.sounding = false;
-        sendSlotNote(p, press.pitch, kReleaseProgram, c, 0, press.effect);
-    } else {
-        // Sent even without a press seen: the key may have gone down in another window.
-        sendSlotNote(p, p.state.slotPitch(slot), kReleaseProgram, c, 0, p.harmonyEffect);
-    }
-    DrawKey(p, c);
-    p.slotHeld[slot] = 0;
-}
-
 // Lifts every pressed hold pedal, so nothing keeps ringing once the keyboard falls silent. The button
 // keeps its value: the next note presses the pedal again, as its gauge shows.
 void liftHoldPedals(Performance &p) {
@@ -63,6 +42,28 @@ void liftHoldPedals(Performance &p) {
 }
 
 }  // namespace
+
+void PressSlot(Performance &p, int slot, SoundingPress &press, int velocity) {
+    const int pitch = p.state.slotPitch(slot);
+    // A second press of a slot already sounding (two keys on one slot) keeps the first one's record.
+    if (!press.sounding) press = {true, uint8_t(pitch), uint8_t(p.harmonyEffect)};
+    p.slotHeld[slot] = 1;
+    DrawKey(p, slot);
+    sendSlotNote(p, pitch, p.state.slotVoice(slot), slot, velocity, p.harmonyEffect);
+}
+
+void ReleaseSlot(Performance &p, int slot, SoundingPress &press) {
+    const int c = slot + kSlotCount;
+    if (press.sounding) {
+        press.sounding = false;
+        sendSlotNote(p, press.pitch, kReleaseProgram, c, 0, press.effect);
+    } else {
+        // Sent even without a press seen: the key may have gone down in another window.
+        sendSlotNote(p, p.state.slotPitch(slot), kReleaseProgram, c, 0, p.harmonyEffect);
+    }
+    DrawKey(p, c);
+    p.slotHeld[slot] = 0;
+}
 
 void SendChangedControllers(Performance &p) {
     for (int i = 1; i <= 4; ++i) {
@@ -122,17 +123,17 @@ void TriggerSlot(Performance &p, int c, TriggerMode mode) {
         return;
     }
     if (c <= kSlotCount)
-        pressSlot(p, slot, p.slotPress[slot]);
+        PressSlot(p, slot, p.slotPress[slot], p.keyboardVelocity);
     else
-        releaseSlot(p, slot, p.slotPress[slot]);
+        ReleaseSlot(p, slot, p.slotPress[slot]);
 }
 
 void PressMouseSlot(Performance &p, int slot) {
-    if (slot >= 1 && slot <= kSlotCount) pressSlot(p, slot, p.mousePress);
+    if (slot >= 1 && slot <= kSlotCount) PressSlot(p, slot, p.mousePress, p.keyboardVelocity);
 }
 
 void ReleaseMouseSlot(Performance &p, int slot) {
-    if (slot >= 1 && slot <= kSlotCount) releaseSlot(p, slot, p.mousePress);
+    if (slot >= 1 && slot <= kSlotCount) ReleaseSlot(p, slot, p.mousePress);
 }
 
 void SendSlotNote(Performance &p, int pitch, int program, int c, int velocity) {
@@ -142,10 +143,11 @@ void SendSlotNote(Performance &p, int pitch, int program, int c, int velocity) {
 void SilenceKeyboard(Performance &p) {
     // Every press still sounding is released as its key would release it, harmony and layers included.
     for (int slot = 1; slot <= kSlotCount; ++slot)
-        if (p.slotPress[slot].sounding) releaseSlot(p, slot, p.slotPress[slot]);
+        if (p.slotPress[slot].sounding) ReleaseSlot(p, slot, p.slotPress[slot]);
     if (p.mousePress.sounding && p.mouseSlot >= 1 && p.mouseSlot <= kSlotCount)
-        releaseSlot(p, p.mouseSlot, p.mousePress);
+        ReleaseSlot(p, p.mouseSlot, p.mousePress);
     p.mousePress.sounding = false;
+    ReleaseMidiNotes(p);
     p.mousePressing = false;
     p.mouseSlot = kNoMouseSlot;
     // The keys' releases may go elsewhere (another window, the menu): their next press plays.

@@ -27,6 +27,11 @@ void TriggerSlot(Performance &p, int slotCode, TriggerMode mode);
 void PressMouseSlot(Performance &p, int slot);
 void ReleaseMouseSlot(Performance &p, int slot);
 
+// A press of `slot` at `velocity`, remembered in `press` so that its release ends exactly what it sent
+// whatever changed in between; the release sends the slot's own pitch when nothing was remembered.
+void PressSlot(Performance &p, int slot, SoundingPress &press, int velocity);
+void ReleaseSlot(Performance &p, int slot, SoundingPress &press);
+
 // Controller refresh, program change, harmony, then the note itself.
 void SendSlotNote(Performance &p, int pitch, int program, int slotCode, int velocity);
 
@@ -36,8 +41,8 @@ void SendChangedControllers(Performance &p);
 void ForgetControllersSent(Performance &p);
 
 // Ends everything the keyboard has sounding: releases every remembered press (harmony and layers
-// included), lifts a pressed hold pedal, forgets which keys are held, and turns off every slot's
-// pitch twice through the silent sender.
+// included, the MIDI keyboard's too), lifts a pressed hold pedal, forgets which keys are held, and turns off
+// every slot's pitch twice through the silent sender.
 void SilenceKeyboard(Performance &p);
 
 // The keyboard sender; messages with a data byte outside 0..127 are not sent.

@@ -118,6 +118,14 @@ struct SoundingPress {
     uint8_t effect = 0;
 };
 
+// What a note from a MIDI keyboard sounded. A note on a slot's pitch pressed that slot; any other note
+// sounded on its own, its effect placed in the area of the nearest slot.
+struct MidiNote {
+    SoundingPress press;
+    uint8_t slot = 0;        // 1..60, or 0 for a note without a slot
+    uint8_t pitchClass = 0;  // where a note without a slot stands in its area, for its effect
+};
+
 struct DialogButtonState {
     std::array<bool, 4> marked{};
 };
@@ -134,6 +142,8 @@ struct Performance {
     std::array<uint8_t, kSlotCount + 1> slotHeld{};         // slot 1..60
     std::array<SoundingPress, kSlotCount + 1> slotPress{};  // slot 1..60, pressed by a key
     SoundingPress mousePress;                               // the slot under the mouse
+    std::array<MidiNote, 128> midiNotes{};                  // by the note number that came in
+    bool midiSustain = false;                               // the MIDI keyboard's pedal is down
     ControllerButtons buttons;
     uint8_t keyboardVelocity = 127;  // until the first main-timer tick reads the slider
     int harmonyEffect = 0;

@@ -11,7 +11,6 @@ constexpr int kControllerTargetAccomp = 5;
 constexpr int kMaxVolume = 65535;
 constexpr int kNormalVerticalEnd = 26;  // a vertical thumb's top at the zero point, normal layout
 constexpr int kDefaultThumbRise = 26 - 8;
-constexpr int kDefaultKeyboardVelocity = 115;
 constexpr int kTopKeyboardVelocity = 122;
 
 int index(SliderId id) {

@@ -4,6 +4,9 @@
 
 namespace piano {
 
+// The keyboard velocity with the performance-volume thumb at its default place.
+constexpr int kDefaultKeyboardVelocity = 115;
+
 bool IsVerticalSlider(SliderId id);
 // The display text while the mouse is over a slider panel.
 const char *SliderHoverText(SliderId id);

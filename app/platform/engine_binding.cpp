@@ -30,6 +30,12 @@ bool EngineLibrary::bind(EngineBinding &binding) const {
         reinterpret_cast<EngineBinding::DeviceCountFn>(dlsym(handle_, "nwOutputDeviceCount"));
     binding.outputDeviceCaps =
         reinterpret_cast<EngineBinding::DeviceCapsFn>(dlsym(handle_, "nwOutputDeviceCaps"));
+    binding.selectMidiInput =
+        reinterpret_cast<EngineBinding::SelectInputFn>(dlsym(handle_, "nwSelectMidiInput"));
+    binding.midiInputSourceCount =
+        reinterpret_cast<EngineBinding::InputCountFn>(dlsym(handle_, "nwMidiInputSourceCount"));
+    binding.midiInputSourceName =
+        reinterpret_cast<EngineBinding::InputNameFn>(dlsym(handle_, "nwMidiInputSourceName"));
     return true;
 }
 

@@ -17,6 +17,13 @@ struct EngineBinding {
     using DeviceCapsFn = int32_t (*)(int32_t, NwDeviceCaps *);
     DeviceCountFn outputDeviceCount = nullptr;
     DeviceCapsFn outputDeviceCaps = nullptr;
+    // MIDI input; unbound when the library lacks them (the program then plays without input).
+    using SelectInputFn = int32_t (*)(int32_t, const char *);
+    using InputCountFn = int32_t (*)();
+    using InputNameFn = int32_t (*)(int32_t, char *, int32_t);
+    SelectInputFn selectMidiInput = nullptr;
+    InputCountFn midiInputSourceCount = nullptr;
+    InputNameFn midiInputSourceName = nullptr;
     const NwHost *host = nullptr;  // the main window's handle: passed with every command
     // ControlMidiDrv(command, arg, host, data); returns 0 when unbound
     int32_t call(int32_t command, int32_t arg = 0, const char *data = "") const;

@@ -45,6 +45,7 @@ inline constexpr SettingsKey kRecordAccomp{"Set", "SaveTkb"};
 inline constexpr SettingsKey kVoicePower{"Set", "YinSePower"};
 inline constexpr SettingsKey kScalePower{"Set", "YinJeiPower"};
 inline constexpr SettingsKey kRecoveredTake{"Set", "RecoveredTake"};
+inline constexpr SettingsKey kMidiInput{"Set", "MidiIn"};  // "auto", "none" or a source's name
 
 // Files and folders.
 inline constexpr SettingsKey kDefaultPictures{"Directory", "RESDPathMax"};

@@ -45,6 +45,7 @@ struct ProgramPaths {
 // run. What live playing keeps (controller buttons, panel, sliders) it owns itself.
 struct StoredSettings {
     int deviceId = -1;        // "DrviveID"
+    QString midiInput;        // "MidiIn", as stored
     uint8_t controlCode = 0;  // "ControlCode", one byte
     bool savePlay = false;
     bool saveTkb = false;

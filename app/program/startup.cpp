@@ -11,6 +11,7 @@
 #include "install_registry.h"
 #include "layout.h"
 #include "list_file.h"
+#include "midi_input_choice.h"
 #include "program.h"
 #include "program_files.h"
 #include "skin.h"
@@ -96,6 +97,7 @@ void applyStoredSettings(Program &p) {
     buttons.controllerButton = ini.readInt(SettingsKeys::kControllerButton, 1);
     p.hooks.restoreButtons(buttons);
     s.deviceId = ini.readInt(SettingsKeys::kDevice, -1);
+    s.midiInput = ini.readString(SettingsKeys::kMidiInput);
     const int left = ini.readInt(SettingsKeys::kLeft, 200);
     const int top = ini.readInt(SettingsKeys::kTop, 200);
     c.window->move(left, top);
@@ -197,6 +199,8 @@ bool runCreate(Program &p) {
 
     p.engine.call(MDRV_OPEN, state.settings.deviceId);
     state.deviceOpen = true;
+    // Input is posted to the window given to MDRV_OPEN: the port opens after it.
+    MidiInput::apply(p.engine, MidiInputChoice::fromSetting(state.settings.midiInput));
 
     state.playState = PlayIdle;
     c.window->setWindowTitle("Piano");
@@ -304,7 +308,9 @@ void formDestroy(Program &p) {
 }
 
 void abandon(Program &p) {
-    // Unloading the engine stops its clock; the device is closed first.
+    // Unloading the engine stops its clock; the device is closed first, and before it the input port,
+    // whose messages would otherwise be posted to a window that is going.
+    MidiInput::apply(p.engine, {MidiInputChoice::Kind::Off, {}});
     if (p.state.deviceOpen) p.engine.call(MDRV_CLOSE_DEVICE);
     p.state.deviceOpen = false;
     p.engine = EngineBinding{};

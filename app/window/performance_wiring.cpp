@@ -14,6 +14,7 @@
 #include "key_event.h"
 #include "key_map.h"
 #include "keyboard_view.h"
+#include "midi_keyboard.h"
 #include "program.h"
 #include "sliders.h"
 #include "song_buttons.h"
@@ -108,6 +109,7 @@ void PerformanceWiring::scaleKeyboardTables(bool enlarged) {
 void PerformanceWiring::engineMessage(uint32_t message, uint32_t wparam, uint32_t lparam) {
     if (message == WM_MDRV_KEYS) HandleKeysMessage(perf_, wparam, lparam);
     if (message == WM_MDRV_ACCOMP_NOTE) showBeat(static_cast<int>(wparam));
+    if (message == WM_MDRV_INPUT) HandleMidiInput(perf_, lparam);
 }
 
 bool PerformanceWiring::keyEvent(QKeyEvent *event) {

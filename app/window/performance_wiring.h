@@ -47,7 +47,7 @@ class PerformanceWiring : public QObject {
     void scaleKeyboardTables(bool enlarged);
     // The main timer's slider step: sends the sliders' values.
     void sendSliderValues();
-    // The engine's note echo and reset notice (1025) and accompaniment beat (1026).
+    // The engine's note echo and reset notice (1025), accompaniment beat (1026) and MIDI input (1028).
     void engineMessage(uint32_t message, uint32_t wparam, uint32_t lparam);
     // A key press or release of the application; true when it was taken.
     bool keyEvent(QKeyEvent *event);

@@ -27,6 +27,10 @@ Engine::Engine(EngineState &storage, ClockMode mode) : s_(storage), clockMode_(m
 }
 
 Engine::~Engine() {
+    {
+        std::lock_guard<std::mutex> guard(inputMutex_);
+        input_.close();
+    }
     clock_.stop();
     std::lock_guard<std::mutex> guard(mutex_);
     s_.songState = SONG_CLOSED;

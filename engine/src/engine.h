@@ -9,6 +9,7 @@
 #include "clock_thread.h"
 #include "engine_state.h"
 #include "host_link.h"
+#include "input/midi_input.h"
 #include "output/output.h"
 
 namespace nw {
@@ -52,6 +53,12 @@ class Engine {
     // Puts a device of the caller's in place of the open one (benchmarks measure with a null device).
     void attachDevice(std::unique_ptr<output::Device> device);
     ClockThread &clock() { return clock_; }
+
+    // MIDI input (input/midi_input.h); called on the host's GUI thread, never with the lock held, as
+    // opening a port may take a while and the clock must not wait for it.
+    int32_t selectMidiInput(int32_t choice, const char *source);
+    int32_t midiInputSourceCount();
+    int32_t midiInputSourceName(int32_t index, char *name, int32_t size);
 
   private:
     using Lock = std::unique_lock<std::mutex>;
@@ -116,6 +123,8 @@ class Engine {
     HostLink host_;
     std::unique_ptr<output::Device> out_;
     ClockThread clock_;
+    std::mutex inputMutex_;  // the input's own: selecting and listing
+    input::MidiInput input_;
     // A song load is writing the song store with the lock released: nothing else reads or plays it.
     bool songStoreBusy_ = false;
 };

@@ -44,6 +44,18 @@ int32_t nwOutputDeviceCaps(int32_t device, NwDeviceCaps *caps) {
     return nw::output::deviceCaps(device, caps) ? 1 : 0;
 }
 
+int32_t nwSelectMidiInput(int32_t choice, const char *source) {
+    return g_engine.selectMidiInput(choice, source);
+}
+
+int32_t nwMidiInputSourceCount(void) {
+    return g_engine.midiInputSourceCount();
+}
+
+int32_t nwMidiInputSourceName(int32_t index, char *name, int32_t size) {
+    return g_engine.midiInputSourceName(index, name, size);
+}
+
 int32_t nwAdvanceManualClock(int32_t milliseconds) {
     return g_engine.advanceManualClock(milliseconds);
 }

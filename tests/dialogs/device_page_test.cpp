@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -99,6 +100,38 @@ TEST_F(DevicePageTest, CancelWritesNoDevice) {
     dialog.cancelButton()->click();
     EXPECT_EQ(readSetting("Set", "DrviveID"), "0");
     EXPECT_EQ(program_->state.settings.deviceId, 0);
+}
+
+TEST_F(DevicePageTest, MidiInputListShowsTheStoredChoiceAndOkStoresTheSelectedOne) {
+    struct Case {
+        QByteArray stored;  // the settings file's [Set] section
+        QString shown;
+        const char *storedAtOk;
+    };
+    const Case cases[] = {
+        {"", "自动连接所有键盘", "auto"},  // every keyboard unless told otherwise
+        {"MidiIn=none\n", "不使用", "none"},
+        // A keyboard that is not plugged in now stays chosen: 确定 must not turn it into another choice.
+        {"MidiIn=Stage piano:MIDI 1\n", "Stage piano:MIDI 1", "Stage piano:MIDI 1"},
+    };
+    for (const Case &c : cases) {
+        writeSettings("[Set]\n" + c.stored);
+        SettingsDialog dialog(*program_);
+        QComboBox *list = dialog.devicePage()->midiInputList();
+        EXPECT_EQ(list->itemText(0), "自动连接所有键盘");
+        EXPECT_EQ(list->itemText(1), "不使用");
+        EXPECT_EQ(list->currentText(), c.shown) << c.stored.constData();
+        dialog.okButton()->click();
+        EXPECT_EQ(readSetting("Set", "MidiIn"), c.storedAtOk);
+        EXPECT_EQ(program_->state.settings.midiInput, c.storedAtOk);
+    }
+
+    writeSettings("[Set]\nMidiIn=none\n");
+    SettingsDialog dialog(*program_);
+    dialog.defaultsButton()->click();
+    EXPECT_EQ(dialog.devicePage()->midiInputList()->currentIndex(), 0);
+    dialog.cancelButton()->click();  // the input is chosen at 确定 only
+    EXPECT_EQ(readSetting("Set", "MidiIn"), "none");
 }
 
 TEST_F(DevicePageTest, OpensOnThePageTheSelectorNames) {

@@ -41,8 +41,8 @@ int main(int argc, char **argv) {
     InstallRegistry::writeInstallDir(dir);
 
     QtDialogService dialogs;
-    CompositionRoot root(dialogs);
-    MainWindow &window = root.window();
+    CompositionRoot composition(dialogs);
+    MainWindow &window = composition.window();
     if (!window.start()) return 1;
     window.move(20, 20);
     window.show();

@@ -34,7 +34,8 @@ std::set<std::string> exportedSymbols(const char *library) {
 }
 
 TEST(Library, ExportsExactlyTheDocumentedEntryPoints) {
-    // The program's entry points, and the hand-driven clock's for tests of the program.
+    // The program's entry points (MIDI input's among them), and the hand-driven clock's for tests of the
+    // program.
     std::set<std::string> expected = {"ControlMidiDrv",
                                       "sME",
                                       "sME1",
@@ -44,7 +45,10 @@ TEST(Library, ExportsExactlyTheDocumentedEntryPoints) {
                                       "sME5",
                                       "nwOutputDeviceCount",
                                       "nwOutputDeviceCaps",
-                                      "nwAdvanceManualClock"};
+                                      "nwAdvanceManualClock",
+                                      "nwSelectMidiInput",
+                                      "nwMidiInputSourceCount",
+                                      "nwMidiInputSourceName"};
     EXPECT_EQ(exportedSymbols(NOTEWIRE_LIBRARY_PATH), expected);
 }
 

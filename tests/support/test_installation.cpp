@@ -24,6 +24,8 @@ TestInstallation::TestInstallation(EngineClock clock) {
         qputenv(NOTEWIRE_MANUAL_CLOCK_VARIABLE, "1");
     else
         qunsetenv(NOTEWIRE_MANUAL_CLOCK_VARIABLE);
+    // Programs started here listen to no MIDI keyboard of the machine unless a test asks for one.
+    qputenv("NOTEWIRE_MIDI_API", "none");
     if (!InstallRegistry::writeInstallDir(dir())) problem_ = "the registry value was not written";
     // PIANO_TEST_ENGINE in the environment runs the tests against another build of the engine.
     const QString engine = qEnvironmentVariableIsSet("PIANO_TEST_ENGINE")
@@ -37,6 +39,7 @@ TestInstallation::TestInstallation(EngineClock clock) {
 
 TestInstallation::~TestInstallation() {
     qunsetenv(NOTEWIRE_MANUAL_CLOCK_VARIABLE);
+    qunsetenv("NOTEWIRE_MIDI_API");
 }
 
 bool TestInstallation::put(const QString &source, const QString &name) {

@@ -1,5 +1,6 @@
 #include "device_page.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,9 +43,21 @@ DevicePage::DevicePage(Program &program, QWidget *parent) : QWidget(parent), pro
     right->addWidget(nameField_);
     right->addWidget(infoBox, 1);
 
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(devicesBox, 1);
-    layout->addLayout(right, 1);
+    auto *inputBox = new QGroupBox(QStringLiteral("MIDI 输入"), this);
+    midiInputList_ = new QComboBox(inputBox);
+    midiInputList_->setObjectName("midiInputList");
+    midiInputList_->addItem(QStringLiteral("自动连接所有键盘"));
+    midiInputList_->addItem(QStringLiteral("不使用"));
+    midiInputList_->addItems(MidiInput::sources(program.engine));
+    auto *inputLayout = new QVBoxLayout(inputBox);
+    inputLayout->addWidget(midiInputList_);
+
+    auto *outputs = new QHBoxLayout;
+    outputs->addWidget(devicesBox, 1);
+    outputs->addLayout(right, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(outputs, 1);
+    layout->addWidget(inputBox);
 
     connect(deviceList_, &QListWidget::currentRowChanged, this, [this] { showSelectedDevice(); });
 }
@@ -54,6 +67,31 @@ void DevicePage::selectStoredDevice() {
     // actually in use.
     const int row = program_.settings.readInt(SettingsKeys::kDevice, -1) + 1;
     selectRow(row >= 0 && row < deviceList_->count() ? row : 0);
+}
+
+void DevicePage::selectStoredMidiInput() {
+    selectMidiInput(MidiInputChoice::fromSetting(program_.settings.readString(SettingsKeys::kMidiInput)));
+}
+
+void DevicePage::selectMidiInput(const MidiInputChoice &choice) {
+    using Kind = MidiInputChoice::Kind;
+    if (choice.kind != Kind::Source) {
+        midiInputList_->setCurrentIndex(choice.kind == Kind::Off ? 1 : 0);
+        return;
+    }
+    int row = midiInputList_->findText(choice.source, Qt::MatchExactly);
+    if (row < 2) {
+        midiInputList_->addItem(choice.source);
+        row = midiInputList_->count() - 1;
+    }
+    midiInputList_->setCurrentIndex(row);
+}
+
+MidiInputChoice DevicePage::selectedMidiInput() const {
+    const int row = midiInputList_->currentIndex();
+    if (row <= 0) return {};
+    if (row == 1) return {MidiInputChoice::Kind::Off, {}};
+    return {MidiInputChoice::Kind::Source, midiInputList_->currentText()};
 }
 
 void DevicePage::selectRow(int row) {

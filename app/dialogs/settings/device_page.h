@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include "midi_input_choice.h"
+
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -20,7 +23,14 @@ class DevicePage : public QWidget {
     // Device id of the selected row (row - 1); -1 also when nothing is selected.
     int selectedDeviceId() const;
 
+    // The MIDI input list: every keyboard, none, then each source the engine sees by name. A stored
+    // source that is not there now stays listed, so that 确定 does not lose it.
+    void selectStoredMidiInput();
+    void selectMidiInput(const MidiInputChoice &choice);
+    MidiInputChoice selectedMidiInput() const;
+
     QListWidget *deviceList() const { return deviceList_; }
+    QComboBox *midiInputList() const { return midiInputList_; }
     QLineEdit *nameField() const { return nameField_; }
     QLabel *nameLabel() const { return nameLabel_; }
     QLabel *typeLabel() const { return typeLabel_; }
@@ -32,6 +42,7 @@ class DevicePage : public QWidget {
 
     Program &program_;
     QListWidget *deviceList_;
+    QComboBox *midiInputList_;
     QLineEdit *nameField_;
     QLabel *nameLabel_, *typeLabel_, *voicesLabel_, *notesLabel_;
 };

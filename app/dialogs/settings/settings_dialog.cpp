@@ -61,6 +61,7 @@ SettingsDialog::SettingsDialog(Program &program, QWidget *parent)
     background_->lower();
 
     devicePage_->selectStoredDevice();
+    devicePage_->selectStoredMidiInput();
     interfacePage_->skinBox()->setCurrentIndex(0);
     // Shows "Piano.bmp" when the folder has one, and otherwise says the skin's own picture is in use
     // rather than leaving an empty frame.
@@ -99,10 +100,15 @@ void SettingsDialog::accept() {
     const int device = devicePage_->selectedDeviceId();
     program_.settings.writeInt(SettingsKeys::kDevice, device);
     program_.state.settings.deviceId = device;
+    const MidiInputChoice input = devicePage_->selectedMidiInput();
+    program_.settings.writeString(SettingsKeys::kMidiInput, input.toSetting());
+    program_.state.settings.midiInput = input.toSetting();
+    MidiInput::apply(program_.engine, input);
     QDialog::accept();
 }
 
 void SettingsDialog::restoreDefaults() {
     SkinChoice::restoreDefaults(program_);
     devicePage_->selectRow(0);
+    devicePage_->selectMidiInput({});
 }

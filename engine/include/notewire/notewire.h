@@ -102,6 +102,7 @@ enum NwMidiStatus {
 #define WM_MDRV_KEYS 1025        /* wparam MDRV_NOTIFY_RESET (lparam 120), or 1 and a packed note message */
 #define WM_MDRV_ACCOMP_NOTE 1026 /* wparam beat counter 1..4, lparam 100 */
 #define WM_MDRV_EVENT 1027       /* wparam 1 sent message, 2 song program change, 3 song controller */
+#define WM_MDRV_INPUT 1028       /* wparam 1, lparam a packed channel message from the MIDI input */
 #define MDRV_NOTIFY_RESET 11900
 
 /* Channel roles. */
@@ -163,6 +164,18 @@ typedef struct NwDeviceCaps {
 NOTEWIRE_API int32_t nwOutputDeviceCount(void);
 /* device -1 is the mapper; returns 1 and fills caps, or 0 when there is no such device. */
 NOTEWIRE_API int32_t nwOutputDeviceCaps(int32_t device, NwDeviceCaps *caps);
+
+/* MIDI input: one port "Piano" on the ALSA sequencer, or on a JACK server when ALSA has no sequencer or
+   NOTEWIRE_MIDI_API=jack; what arrives is posted to the host given to MDRV_OPEN as WM_MDRV_INPUT. */
+#define NW_MIDI_IN_AUTO 0   /* every hardware source present, and each one plugged in later */
+#define NW_MIDI_IN_NONE 1   /* no input port */
+#define NW_MIDI_IN_SOURCE 2 /* the one source named */
+/* Opens, reopens or closes the input port; 1 when done, 0 when there is no sequencer to open it on. */
+NOTEWIRE_API int32_t nwSelectMidiInput(int32_t choice, const char *source);
+/* Reads the list of sources afresh and returns its length; names are then read by index. */
+NOTEWIRE_API int32_t nwMidiInputSourceCount(void);
+/* Copies the name of source `index` of the last list read (cut to size - 1 bytes); 1 ok, 0 none. */
+NOTEWIRE_API int32_t nwMidiInputSourceName(int32_t index, char *name, int32_t size);
 
 #ifdef __cplusplus
 }
