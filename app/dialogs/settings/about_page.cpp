@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialog_font.h"
 #include "help_page.h"
 #include "program.h"
 
@@ -27,8 +28,7 @@ AboutPage::AboutPage(Program &program, QWidget *parent) : QWidget(parent) {
 
     versionLabel_ = new QLabel(QString::fromUtf8(kVersionLine), this);
     versionLabel_->setAlignment(Qt::AlignCenter);
-    QFont font = versionLabel_->font();
-    font.setPointSize(font.pointSize() + 3);
+    QFont font = DialogFont(12);
     font.setBold(true);
     versionLabel_->setFont(font);
 
