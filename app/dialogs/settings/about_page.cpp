@@ -27,6 +27,7 @@ AboutPage::AboutPage(Program &program, QWidget *parent) : QWidget(parent) {
     picture->setAlignment(Qt::AlignCenter);
 
     versionLabel_ = new QLabel(QString::fromUtf8(kVersionLine), this);
+    versionLabel_->setObjectName("versionLine");
     versionLabel_->setAlignment(Qt::AlignCenter);
     QFont font = DialogFont(12);
     font.setBold(true);
