@@ -3,6 +3,8 @@
 install(FILES
   ${CMAKE_CURRENT_LIST_DIR}/PianoHlp.htm
   ${CMAKE_CURRENT_LIST_DIR}/main-window.png
+  ${CMAKE_CURRENT_LIST_DIR}/function-channels.png
+  ${CMAKE_CURRENT_LIST_DIR}/function-keymap.png
   ${CMAKE_CURRENT_LIST_DIR}/settings-devices.png
   ${CMAKE_CURRENT_LIST_DIR}/settings-interface.png
   DESTINATION Help)

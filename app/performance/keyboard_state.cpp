@@ -9,6 +9,7 @@
 
 #include <QFile>
 
+#include "default_key_map.h"
 #include "whole_file.h"
 
 namespace piano {
@@ -56,12 +57,17 @@ KeyFileLoad LoadKeyboardState(KeyboardState &state, const std::string &path) {
             int created = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
             if (created >= 0) ::close(created);
         }
-        state.installDefaultMap();
+        BuildDefaultKeyMap(state);
         return KeyFileLoad::CreatedDefault;
     }
     uint8_t file[kKeyFileSize] = {};
     const int got = readAll(fd, file, kKeyFileSize);
     ::close(fd);
+    if (got == 0) {
+        // Left empty by a run that ended before it could write the map: there is no map in it.
+        BuildDefaultKeyMap(state);
+        return KeyFileLoad::CreatedDefault;
+    }
     for (const Block &b : kKeyFileBlocks) {
         const int n = std::clamp(got - b.fileOffset, 0, b.length);
         std::memcpy(state.bytes.data() + b.stateOffset, file + b.fileOffset, n);

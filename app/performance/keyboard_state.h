@@ -33,7 +33,7 @@ struct KeyboardState {
     uint8_t &chordVoice2(int effect) { return bytes[kChordVoice2 + effect]; }
     uint8_t &controllerTarget() { return bytes[kControllerTarget]; }
 
-    // The map of a first start: slot n sounds 35 + n, everything else 0.
+    // The bare pitches: slot n sounds 35 + n; nothing else is touched.
     void installDefaultMap();
 };
 
@@ -49,10 +49,11 @@ constexpr int kKeyFileSize = 419;
 enum class KeyFileLoad {
     Read,           // opened for reading and writing and read
     ReadOnly,       // could only be opened for reading; read all the same
-    CreatedDefault  // missing (created empty) or unreadable: the default map is in force
+    CreatedDefault  // missing (created empty), empty or unreadable: the shipped map is in force
 };
 
-// Fills `state` from the file at `path` (as far as the file reaches) or installs the default map.
+// Fills `state` from the file at `path` (as far as the file reaches); without a map to read, it takes
+// the map the program ships (BuildDefaultKeyMap), not the bare state where every key plays slot 1.
 KeyFileLoad LoadKeyboardState(KeyboardState &state, const std::string &path);
 // Writes the seven blocks at the start of the file, whole or not at all (a longer file keeps its tail);
 // false if it cannot be written.

@@ -78,7 +78,7 @@ TEST_F(ControllerPageTest, AChannelNumberLeadsToItsControllerAndBack) {
     EXPECT_EQ(keys().bytes[KeyboardState::kChannelController + 2], 5);
     EXPECT_EQ(program.state.settings.controlCode, 7);
     EXPECT_EQ(d.currentTab(), FunctionTab::Channels);
-    EXPECT_EQ(d.outerSize(), QSize(450, 300));
+    EXPECT_EQ(d.outerSize(), QSize(494, 300));
     EXPECT_EQ(d.channelPage()->controllerLabels[2]->text(), "滑音时间");
 }
 

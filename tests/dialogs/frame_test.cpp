@@ -20,10 +20,10 @@ TEST_F(FrameTest, EachOpenerShowsItsPageCaptionAndSize) {
         QSize size;
     } cases[] = {
         {0, FunctionTab::Accomp, "伴奏选择", {368, 230}},
-        {2, FunctionTab::KeyMap, "键盘", {487, 340}},
+        {2, FunctionTab::KeyMap, "键盘", {550, 340}},
         {3, FunctionTab::Voice, "音色选择", {355, 327}},
         {4, FunctionTab::Voice, "音色选择", {355, 327}},
-        {5, FunctionTab::Channels, "通道", {450, 300}},
+        {5, FunctionTab::Channels, "通道", {494, 300}},
         {6, FunctionTab::Controllers, "控制器", {355, 327}},
         {30, FunctionTab::Scale, "音阶选择", {355, 327}},
         {40, FunctionTab::Voice, "音色选择", {355, 327}},

@@ -38,7 +38,8 @@ int main(int argc, char **argv) {
     Performance performance;
     performance.state.installDefaultMap();
     for (int i = 0; i < 16; ++i) {
-        performance.state.bytes[KeyboardState::kChannelController + i] = i % 3 ? 7 : 91;
+        const uint8_t controllers[] = {91, 7, 94};  // 94 has the longest name
+        performance.state.bytes[KeyboardState::kChannelController + i] = controllers[i % 3];
         performance.state.bytes[KeyboardState::kChannelControlValue + i] = i * 8;
     }
     for (int i = 0; i < 11; ++i)

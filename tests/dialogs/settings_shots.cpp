@@ -24,20 +24,20 @@ void settle() {
 }  // namespace
 
 int main(int argc, char **argv) {
-    QTemporaryDir root;
-    qputenv("XDG_CONFIG_HOME", root.filePath("config").toLocal8Bit());
-    qputenv("NOTEWIRE_CAPTURE", root.filePath("capture.txt").toLocal8Bit());
+    QTemporaryDir temp;
+    qputenv("XDG_CONFIG_HOME", temp.filePath("config").toLocal8Bit());
+    qputenv("NOTEWIRE_CAPTURE", temp.filePath("capture.txt").toLocal8Bit());
     QApplication app(argc, argv);
     if (argc < 2) return 2;
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
 
-    const QString dir = root.filePath("Piano");
+    const QString dir = temp.filePath("Piano");
     QDir().mkpath(dir);
     QFile::copy(PIANO_TEST_SKIN, dir + "/resource.skn");
     QFile::copy(PIANO_TEST_DEFAULTS, dir + "/BeiFen.dat");
     QFile::copy(PIANO_TEST_ENGINE, dir + "/libnotewire.so");
-    QDir().mkpath(root.filePath("config"));
+    QDir().mkpath(temp.filePath("config"));
     InstallRegistry::writeInstallDir(dir);
 
     QtDialogService dialogs;

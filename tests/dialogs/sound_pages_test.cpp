@@ -198,7 +198,7 @@ TEST_F(ChannelPageTest, DoubleClickLeadsToTheChannelsVoiceAndBack) {
     engine.calls.clear();
     d.voicePage()->clickProgram(56);
     EXPECT_EQ(d.currentTab(), FunctionTab::Channels);
-    EXPECT_EQ(d.outerSize(), QSize(450, 300));
+    EXPECT_EQ(d.outerSize(), QSize(494, 300));
     EXPECT_EQ(engine.actions(), (Calls{{MDRV_SET_CHANNEL_PROGRAM, 56 * 256 + 0, ""}}));
     EXPECT_EQ(p.checkList->item(0)->text(), "56 喇叭,小号");
     d.voicePage()->doubleClickProgram(56);

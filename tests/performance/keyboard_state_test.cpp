@@ -46,15 +46,26 @@ class KeyFileTest : public ::testing::Test {
     }
 };
 
-TEST_F(KeyFileTest, MissingFileIsCreatedEmptyAndTheDefaultMapApplies) {
-    KeyboardState s;
-    EXPECT_EQ(LoadKeyboardState(s, path), KeyFileLoad::CreatedDefault);
-    EXPECT_TRUE(fs::exists(path));
-    EXPECT_EQ(fs::file_size(path), 0u);
-    EXPECT_EQ(s.slotPitch(1), 36);
-    EXPECT_EQ(s.slotPitch(60), 95);
-    EXPECT_EQ(s.slotVoice(60), 0);
-    EXPECT_EQ(s.keyFunction('A'), 0);
+// Without a map to read, the keyboard is the shipped instrument, not every key on the first slot.
+TEST_F(KeyFileTest, MissingOrEmptyFileGivesTheShippedMap) {
+    for (bool leftEmpty : {false, true}) {
+        SCOPED_TRACE(leftEmpty ? "empty" : "missing");
+        fs::remove(path);
+        if (leftEmpty) writeFile({});
+        KeyboardState s;
+        EXPECT_EQ(LoadKeyboardState(s, path), KeyFileLoad::CreatedDefault);
+        EXPECT_TRUE(fs::exists(path));
+        EXPECT_EQ(fs::file_size(path), 0u);
+        EXPECT_EQ(s.slotPitch(1), 36);
+        EXPECT_EQ(s.slotPitch(60), 95);
+        EXPECT_EQ(s.slotVoice(60), 0);
+        EXPECT_EQ(s.keyFunction(0x70), 0);                   // F1: slot 1
+        EXPECT_EQ(s.keyFunction('Z'), 12);                   // slot 13
+        EXPECT_EQ(s.keyFunction('Q'), 24);                   // slot 25
+        EXPECT_EQ(s.keyFunction('A'), 255);                  // no function
+        EXPECT_EQ(s.keyFunction(0x2D), kFirstButtonSelect);  // Insert
+        EXPECT_EQ(s.buttonController(4), 64);
+    }
 }
 
 TEST_F(KeyFileTest, RoundTripKeepsEverythingButChannelVoicesAndTarget) {

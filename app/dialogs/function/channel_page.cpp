@@ -16,8 +16,19 @@
 namespace piano {
 namespace {
 
-constexpr int kRowHeight = 14;
-constexpr int kTop = 4;
+// Every part of a channel's row (check row, number button, controller label, knob) shares one top,
+// 12 pixels below the channel before.
+constexpr int kRowHeight = KnobArea::kRowHeight;
+constexpr int kFirstRowTop = 7;
+constexpr int kListLeft = 4;
+constexpr int kListWidth = 180;
+constexpr int kNumberLeft = kListLeft + kListWidth + 4;
+constexpr int kNumberWidth = 22;
+constexpr int kLabelLeft = kNumberLeft + kNumberWidth + 4;
+// Room for the longest controller name, "Celeste(deturn)Dcpth".
+constexpr int kLabelWidth = 122;
+constexpr int kKnobLeft = kLabelLeft + kLabelWidth;
+constexpr int kKnobWidth = 148;
 
 // A role the engine names (not a program number).
 bool isRole(int role) {
@@ -32,29 +43,37 @@ QString voiceText(int program) {
 
 ChannelPage::ChannelPage(FunctionDialog &dialog) : dialog_(dialog) {
     checkList = new QListWidget(this);
-    PlaceOnSheet(checkList, 4, kTop, 176, kChannels * kRowHeight + 6);
+    checkList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    checkList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    checkList->setUniformItemSizes(true);
+    // The style's check box is taller than a 12 pixel row; a smaller one stays whole.
+    checkList->setStyleSheet(QStringLiteral("QListWidget::indicator { width: 11px; height: 11px; }"));
+    // The list's frame lies around the rows, so the first row starts at the common top.
+    const int frame = checkList->frameWidth();
+    PlaceOnSheet(checkList, kListLeft, kFirstRowTop - frame, kListWidth, kChannels * kRowHeight + 2 * frame);
     for (int i = 0; i < kChannels; ++i) {
         auto *item = new QListWidgetItem(checkList);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
-        item->setSizeHint(QSize(160, kRowHeight));
+        item->setSizeHint(QSize(kListWidth - 2 * frame, kRowHeight));
     }
     for (int i = 0; i < kChannels; ++i) {
+        const int top = kFirstRowTop + i * kRowHeight;
         numberButtons[i] = new QPushButton(QString::number(i + 1), this);
-        PlaceOnSheet(numberButtons[i], 184, kTop + 3 + i * KnobArea::kRowHeight, 22, KnobArea::kRowHeight);
+        PlaceOnSheet(numberButtons[i], kNumberLeft, top, kNumberWidth, kRowHeight);
         controllerLabels[i] = new QLabel(this);
-        PlaceOnSheet(controllerLabels[i], 210, kTop + 3 + i * KnobArea::kRowHeight, 82, KnobArea::kRowHeight);
+        PlaceOnSheet(controllerLabels[i], kLabelLeft, top, kLabelWidth, kRowHeight);
         connect(numberButtons[i], &QPushButton::pressed, this, [this, i] { pressNumber(i); });
         connect(numberButtons[i], &QPushButton::clicked, this, [this, i] { clickNumber(i); });
     }
     knobs = new KnobArea(this);
-    PlaceOnSheet(knobs, 292, kTop + 3, 148, kChannels * KnobArea::kRowHeight);
+    PlaceOnSheet(knobs, kKnobLeft, kFirstRowTop, kKnobWidth, kChannels * kRowHeight);
     knobs->apply = [this](int x, int y) { applyKnob(x, y); };
 
     auto *hint = new QLabel(QStringLiteral("点复选框停止和发音的通道,双击选音色."), this);
     PlaceOnSheet(hint, 6, 240, 300, 18);
     okButton = new QPushButton(QStringLiteral("确定"), this);
-    PlaceOnSheet(okButton, 360, 238, 75, 25);
+    PlaceOnSheet(okButton, kKnobLeft + kKnobWidth - 75, 238, 75, 25);
 
     connect(checkList, &QListWidget::itemChanged, this, &ChannelPage::userChanged);
     connect(checkList, &QListWidget::itemDoubleClicked, this,
@@ -176,7 +195,7 @@ void ChannelPage::clickNumber(int channel) {
 
 void ChannelPage::applyKnob(int x, int y) {
     if (y < 0) return;
-    const int channel = y / KnobArea::kRowHeight;
+    const int channel = y / kRowHeight;
     if (channel >= kChannels || x < kKnobMin || x >= kKnobEnd || !rowChecked(channel)) return;
     FunctionContext &c = dialog_.context();
     knobs->setKnob(channel, x);
@@ -188,7 +207,7 @@ void ChannelPage::applyKnob(int x, int y) {
 
 void ChannelPage::moveKnob(int channel, int value) {
     if (channel < 0 || channel >= kChannels) return;
-    applyKnob(value + kKnobMin, channel * KnobArea::kRowHeight);
+    applyKnob(value + kKnobMin, channel * kRowHeight);
 }
 
 }  // namespace piano

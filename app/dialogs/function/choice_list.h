@@ -16,4 +16,8 @@ class ChoiceList : public QListWidget {
     void keyPressEvent(QKeyEvent *event) override;
 };
 
+// Lays the note names out four to a row, an octave every three rows, scrolled up and down: the list
+// is sized for four names and never needs a horizontal scroll bar.
+void ShowNotesInFourColumns(QListWidget *list);
+
 }  // namespace piano

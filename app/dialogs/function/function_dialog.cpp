@@ -8,6 +8,7 @@
 #include "accomp_page.h"
 #include "channel_page.h"
 #include "controller_page.h"
+#include "dialog_font.h"
 #include "function_page.h"
 #include "key_map_page.h"
 #include "page_keys.h"
@@ -52,13 +53,11 @@ void PlaceOnSheet(QWidget *widget, int x, int y, int width, int height) {
 
 FunctionDialog::FunctionDialog(FunctionContext context, int functionPage, QWidget *parent)
     : QDialog(parent), context_(context) {
-    QFont font(QStringList{"SimSun", "WenQuanYi Micro Hei", "Noto Sans CJK SC"}, 9);
-    setFont(font);
+    setFont(DialogFont());
 
     background_ = new QLabel(this);
     background_->setScaledContents(true);
     background_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    background_->setEnabled(false);
 
     container_ = new QStackedWidget(this);
     container_->move(kPageContainerLeft, kPageContainerTop);

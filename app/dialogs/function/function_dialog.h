@@ -28,9 +28,9 @@ class SecondClickGuard;
 namespace FunctionSize {
 inline const QSize kAccomp{368, 230};
 inline const QSize kSave{290, 200};
-inline const QSize kKeyMap{487, 340};
+inline const QSize kKeyMap{550, 340};
 inline const QSize kChoice{355, 327};  // scale, voice and controllers opened from the main window
-inline const QSize kChannels{450, 300};
+inline const QSize kChannels{494, 300};
 inline const QSize kVoiceForChannel{187, 330};
 inline const QSize kControllerForChannel{190, 330};
 }  // namespace FunctionSize

@@ -41,37 +41,34 @@ void selectRowOrNone(QListWidget *list, int row) {
 }  // namespace
 
 KeyMapPage::KeyMapPage(FunctionDialog &dialog) : dialog_(dialog) {
+    // Each list is as wide as its longest row, so none needs a horizontal scroll bar.
     auto *keys = new QGroupBox(QStringLiteral("键盘的按键"), this);
-    PlaceOnSheet(keys, 4, 2, 170, 262);
+    PlaceOnSheet(keys, 4, 2, 182, 262);
     auto *voices = new QGroupBox(QStringLiteral("所属的音色"), this);
-    PlaceOnSheet(voices, 178, 2, 146, 262);
+    PlaceOnSheet(voices, 190, 2, 186, 262);
     auto *pitches = new QGroupBox(QStringLiteral("所属的音阶"), this);
-    PlaceOnSheet(pitches, 328, 2, 150, 262);
+    PlaceOnSheet(pitches, 380, 2, 160, 262);
 
     keyList = choiceList(this, [this](int row) { selectKey(row); });
     PlaceOnSheet(keyList, 10, 20, 100, 238);
     for (const MappableKey &key : kKeyList)
         keyList->addItem(QString::fromUtf8(key.label));
     functionList = choiceList(this, [this](int row) { selectFunction(row); });
-    PlaceOnSheet(functionList, 114, 20, 54, 238);
+    PlaceOnSheet(functionList, 114, 20, 66, 238);
     for (int row = 0; row < kFunctionRowCount; ++row)
         functionList->addItem(QString::fromUtf8(FunctionRowText(row)));
     programList = choiceList(this, [this](int row) { selectProgram(row); });
-    PlaceOnSheet(programList, 184, 20, 134, 238);
+    PlaceOnSheet(programList, 196, 20, 174, 238);
     pitchList = choiceList(this, [this](int row) { selectPitch(row); });
-    PlaceOnSheet(pitchList, 334, 20, 138, 238);
-    // Four columns of note names, scrolled sideways.
-    pitchList->setFlow(QListView::TopToBottom);
-    pitchList->setWrapping(true);
-    pitchList->setResizeMode(QListView::Adjust);
-    pitchList->setGridSize(QSize(33, 15));
+    PlaceOnSheet(pitchList, 386, 20, 148, 238);
+    ShowNotesInFourColumns(pitchList);
 
     saveButton = new QPushButton(QStringLiteral("保存"), this);
-    PlaceOnSheet(saveButton, 236, 276, 70, 25);
+    PlaceOnSheet(saveButton, 302, 276, 70, 25);
     openButton = new QPushButton(QStringLiteral("打开"), this);
-    PlaceOnSheet(openButton, 318, 276, 70, 25);
+    PlaceOnSheet(openButton, 384, 276, 70, 25);
     okButton = new QPushButton(QStringLiteral("确定"), this);
-    PlaceOnSheet(okButton, 400, 276, 70, 25);
+    PlaceOnSheet(okButton, 466, 276, 70, 25);
 
     connect(keyList, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *i) { selectKey(keyList->row(i)); });

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "choice_list.h"
 #include "function_dialog.h"
 #include "voice_list.h"
 
@@ -24,12 +25,8 @@ ScalePage::ScalePage(FunctionDialog &dialog) : dialog_(dialog) {
     noteList = new QListWidget(this);
     for (int n = 0; n < kNoteNameCount; ++n)
         noteList->addItem(QString::fromStdString(NoteNameRow(n)));
-    // Four columns of note names, scrolled sideways.
-    noteList->setFlow(QListView::TopToBottom);
-    noteList->setWrapping(true);
-    noteList->setResizeMode(QListView::Adjust);
-    noteList->setGridSize(QSize(41, 15));
     PlaceOnSheet(noteList, 6, 32, 170, 234);
+    ShowNotesInFourColumns(noteList);
     okButton = new QPushButton(QStringLiteral("确定"), this);
     PlaceOnSheet(okButton, 100, 272, 75, 25);
 

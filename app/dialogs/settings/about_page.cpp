@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialog_font.h"
 #include "help_page.h"
 #include "program.h"
 
@@ -26,9 +27,9 @@ AboutPage::AboutPage(Program &program, QWidget *parent) : QWidget(parent) {
     picture->setAlignment(Qt::AlignCenter);
 
     versionLabel_ = new QLabel(QString::fromUtf8(kVersionLine), this);
+    versionLabel_->setObjectName("versionLine");
     versionLabel_->setAlignment(Qt::AlignCenter);
-    QFont font = versionLabel_->font();
-    font.setPointSize(font.pointSize() + 3);
+    QFont font = DialogFont(12);
     font.setBold(true);
     versionLabel_->setFont(font);
 

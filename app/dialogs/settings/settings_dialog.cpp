@@ -11,6 +11,7 @@
 
 #include "about_page.h"
 #include "device_page.h"
+#include "dialog_font.h"
 #include "image_control.h"
 #include "interface_page.h"
 #include "program.h"
@@ -26,7 +27,7 @@ SettingsDialog::SettingsDialog(Program &program, QWidget *parent)
     : QDialog(parent), program_(program), folder_(QFileInfo(program.settings.path()).absolutePath()) {
     setWindowTitle(QStringLiteral("设置"));
     setFixedSize(kWidth, kHeight);
-    setFont(QFont(QStringList{"SimSun", "WenQuanYi Micro Hei", "Noto Sans CJK SC"}, 9));
+    setFont(DialogFont());
 
     background_ = new ImageControl(this);
     background_->setStretch(true);
