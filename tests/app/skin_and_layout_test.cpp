@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "app_fixture.h"
+#include "hide_counter.h"
 #include "layout.h"
 #include "skin.h"
 #include "skin_fixture.h"
@@ -201,15 +202,6 @@ TEST(Layout, APictureMissingFromTheDefaultsStopsTheChangeWithAMessageAndKeepsThe
 }
 
 namespace {
-// Counts the times a widget is hidden.
-class HideCounter : public QObject {
-  public:
-    int hides = 0;
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() == QEvent::Hide) ++hides;
-        return false;
-    }
-};
 
 void sendMouse(QWidget *widget, QEvent::Type type, QPoint local, Qt::MouseButton button,
                Qt::MouseButtons held) {

@@ -12,21 +12,11 @@
 #include <QWindow>
 
 #include "composition_root.h"
+#include "hide_counter.h"
 #include "main_window.h"
 #include "scripted_dialogs.h"
 #include "termination_signals.h"
 #include "test_installation.h"
-
-namespace {
-class HideCounter : public QObject {
-  public:
-    int hides = 0;
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() == QEvent::Hide) ++hides;
-        return false;
-    }
-};
-}  // namespace
 
 TEST(Wayland, TheWindowChangesLayoutInPlaceAndEndsOnSigtermWithItsSettingsWritten) {
     ASSERT_EQ(QGuiApplication::platformName(), "wayland");
