@@ -8,8 +8,6 @@
 namespace piano {
 namespace {
 
-constexpr int kLevelMeterView = 3;
-constexpr int kReleaseProgram = 1;
 // Controllers that hold notes on while down: sustain, sostenuto and the second hold pedal.
 constexpr int kHoldPedals[] = {64, 66, 69};
 

@@ -6,6 +6,10 @@
 
 namespace piano {
 
+// A played note shows the level meter; a note is ended by this program change and a note-on of velocity 0.
+constexpr int kLevelMeterView = 3;
+constexpr int kReleaseProgram = 1;
+
 enum class TriggerMode {
     Play,  // sound and draw
     Echo   // draw only, never over a slot the user holds

@@ -10,8 +10,6 @@
 namespace piano {
 namespace {
 
-constexpr int kLevelMeterView = 3;
-constexpr int kReleaseProgram = 1;
 constexpr int kModulation = 1;
 constexpr int kSustainPedal = 64;
 
